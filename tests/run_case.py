@@ -9,6 +9,9 @@ A case directory holds:
           path. $SRC (source root), $BIN (build directory), $CASE (this case directory) and
           $TRACE (the trace binding) are replaced before splitting.
           NUXC_BINDING defaults to the trace binding.
+  binding/  files laid over a copy of the trace binding (override or add keys, "types",
+          "extensions", ...); a file binding/.remove lists, one per line, files to delete from
+          the copy. NUXC_BINDING then names that copy, shown as $BINDING
   in/     files copied into a fresh working directory before the run (modes kept)
   stdin   fed to the program's standard input (default: empty)
   out/    every file that the run creates or changes in the working directory, with its
@@ -18,7 +21,8 @@ A case directory holds:
 
 Actual output is normalised before comparison: the working directory becomes $TMP, the source
 root $SRC, the build directory $BIN, time stamps and the per-run header guard fixed words, and
-preprocessor temporary names /tmp/idli_XXXXXX.cc and /tmp/idlf_XXXXXX.cc.
+preprocessor temporary names /tmp/idli_XXXXXX.cc and /tmp/idlf_XXXXXX.cc, the binding
+directory $BINDING.
 
 With --update the case's expectations are rewritten from the actual run (review the diff!).
 """
@@ -35,7 +39,8 @@ import tempfile
 BUILT_PROGRAMS = ("nuxc", "depwrite")
 
 
-def normalise(text, work, src, binary):
+def normalise(text, work, src, binary, binding):
+    text = text.replace(binding, "$BINDING")
     text = text.replace(work, "$TMP")
     text = text.replace(binary, "$BIN")
     text = text.replace(src, "$SRC")
@@ -59,14 +64,14 @@ def encode(text):
     return text.encode("utf-8", errors="surrogateescape")
 
 
-def parse_cmd(case, src, binary):
+def parse_cmd(case, src, binary, binding):
     text = open(os.path.join(case, "cmd"), encoding="utf-8").read().strip()
     for name, value in (("$SRC", src), ("$BIN", binary), ("$CASE", case),
                         ("$TRACE", os.path.join(src, "bindings", "trace"))):
         text = text.replace(name, value)
     words = shlex.split(text)
     env = dict(os.environ)
-    env["NUXC_BINDING"] = os.path.join(src, "bindings", "trace")
+    env["NUXC_BINDING"] = binding
     env["LC_ALL"] = "C"
     while words and (re.match(r"^[A-Za-z_][A-Za-z0-9_]*=", words[0]) or words[0].startswith("!")):
         word = words.pop(0)
@@ -93,10 +98,30 @@ def snapshot(work):
     return files
 
 
+def make_binding(case, src, scratch):
+    """The trace binding, or a copy of it with the case's binding/ files laid over it."""
+    trace = os.path.join(src, "bindings", "trace")
+    overlay = os.path.join(case, "binding")
+    if not os.path.isdir(overlay):
+        return trace
+    binding = os.path.join(scratch, "binding")
+    shutil.copytree(trace, binding)
+    shutil.copytree(overlay, binding, dirs_exist_ok=True)
+    removals = os.path.join(binding, ".remove")
+    if os.path.exists(removals):
+        for name in open(removals).read().split():
+            os.remove(os.path.join(binding, name))
+        os.remove(removals)
+    return binding
+
+
 def run(case, src, binary):
-    executable, argv, env = parse_cmd(case, src, binary)
-    work = tempfile.mkdtemp(prefix="nuxc-case-")
+    scratch = tempfile.mkdtemp(prefix="nuxc-case-")
+    work = os.path.join(scratch, "work")
+    os.mkdir(work)
     try:
+        binding = make_binding(case, src, scratch)
+        executable, argv, env = parse_cmd(case, src, binary, binding)
         in_dir = os.path.join(case, "in")
         if os.path.isdir(in_dir):
             shutil.copytree(in_dir, work, dirs_exist_ok=True, symlinks=True)
@@ -110,7 +135,7 @@ def run(case, src, binary):
             return None, "timed out after 120 seconds"
         after = snapshot(work)
         changed = {name: data for name, data in after.items() if before.get(name) != data}
-        norm = lambda data: normalise(decode(data), work, src, binary)
+        norm = lambda data: normalise(decode(data), work, src, binary, binding)
         return {
             "status": proc.returncode,
             "stdout": norm(proc.stdout),
@@ -118,7 +143,7 @@ def run(case, src, binary):
             "files": {name: norm(data) for name, data in changed.items()},
         }, None
     finally:
-        shutil.rmtree(work, ignore_errors=True)
+        shutil.rmtree(scratch, ignore_errors=True)
 
 
 def expected_of(case):
