@@ -1,0 +1,48 @@
+// IDL_GlobalData: the operations that do more than read or write a field.
+#include "frontend/utl_global.hh"
+
+#include "frontend/utl_string.hh"
+
+IDL_GlobalData *idl_global = nullptr;
+
+// The include-name array grows by this many entries whenever it is full.
+static const unsigned long include_names_increment = 64;
+
+UTL_StrList *IDL_GlobalData::pragmas() {
+  UTL_StrList *pending = pd_pragmas;
+  pd_pragmas = nullptr;
+  return pending;
+}
+
+bool IDL_GlobalData::seen_include_file_before(UTL_String *n) {
+  for (unsigned long i = 0; i < pd_n_include_file_names; i++)
+    if (pd_include_file_names[i]->compare(n))
+      return true;
+  return false;
+}
+
+void IDL_GlobalData::store_include_file_name(UTL_String *n) {
+  if (seen_include_file_before(n))
+    return;
+  if (pd_n_include_file_names >= pd_n_alloced_file_names) {
+    unsigned long room = pd_n_include_file_names + include_names_increment;
+    UTL_String **names = new UTL_String *[room];
+    for (unsigned long i = 0; i < pd_n_include_file_names; i++)
+      names[i] = pd_include_file_names[i];
+    if (pd_n_alloced_file_names > 0)
+      delete[] pd_include_file_names;
+    pd_include_file_names = names;
+    pd_n_alloced_file_names = room;
+  }
+  pd_include_file_names[pd_n_include_file_names++] = n;
+}
+
+void IDL_GlobalData::set_include_file_names(UTL_String **names) {
+  pd_include_file_names = names;
+  pd_n_alloced_file_names = 0;
+}
+
+void IDL_GlobalData::set_n_include_file_names(unsigned long n) {
+  pd_n_include_file_names = n;
+  pd_n_alloced_file_names = 0;
+}
