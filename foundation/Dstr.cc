@@ -1,0 +1,241 @@
+// Dstr: the growable string with distinct null and empty values. Blocks come from the system
+// allocator because growth resizes them with realloc; a block grows by doubling and never shrinks.
+#include "foundation/Dstr.hh"
+
+#include <cassert>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <ostream>
+
+namespace {
+
+// White space of the POSIX locale, whatever locale the process runs in.
+bool is_white_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+char *duplicate(const char *s) {
+  char *copy = strdup(s);
+  assert(copy != nullptr);
+  return copy;
+}
+
+}  // namespace
+
+Dstr::Dstr(const char *s) : Dstr() { *this = s; }
+
+Dstr::Dstr(char c) : Dstr() { *this = c; }
+
+Dstr::Dstr(const Dstr &o) : Dstr() { *this = o.asrawchar(); }
+
+Dstr::~Dstr() { free(theBuffer); }
+
+Dstr &Dstr::operator=(const char *s) {
+  char *copy = s ? duplicate(s) : nullptr;
+  free(theBuffer);
+  theBuffer = copy;
+  len = copy ? strlen(copy) : 0;
+  max = len + 1;
+  return *this;
+}
+
+Dstr &Dstr::operator=(char c) {
+  const char text[2] = {c, '\0'};
+  return *this = text;
+}
+
+Dstr &Dstr::operator=(const Dstr &o) { return *this = o.asrawchar(); }
+
+// Appends n characters of s, doubling the block until they fit. s may point into this string's
+// own block, which growing can move.
+void Dstr::append(const char *s, unsigned int n) {
+  assert(n <= UINT_MAX / 2 - len);
+  const bool own = s >= theBuffer && s < theBuffer + max;
+  const size_t offset = own ? s - theBuffer : 0;
+  while (len + n >= max) {
+    max *= 2;
+    theBuffer = static_cast<char *>(realloc(theBuffer, max));
+    assert(theBuffer != nullptr && max != 0);
+  }
+  memmove(theBuffer + len, own ? theBuffer + offset : s, n);
+  len += n;
+  theBuffer[len] = '\0';
+}
+
+Dstr &Dstr::operator+=(const char *s) {
+  if (!s)
+    return *this;
+  if (!theBuffer)
+    return *this = s;
+  const size_t n = strlen(s);
+  assert(n < UINT_MAX);
+  if (n > 0)
+    append(s, n);
+  return *this;
+}
+
+Dstr &Dstr::operator+=(char c) {
+  const char text[2] = {c, '\0'};
+  return *this += text;
+}
+
+Dstr &Dstr::operator+=(const Dstr &o) { return *this += o.asrawchar(); }
+
+Dstr &Dstr::operator+=(int n) {
+  char text[32];
+  snprintf(text, sizeof text, "%d", n);
+  return *this += text;
+}
+
+Dstr &Dstr::operator+=(unsigned int n) {
+  char text[32];
+  snprintf(text, sizeof text, "%u", n);
+  return *this += text;
+}
+
+Dstr &Dstr::operator+=(long n) {
+  char text[32];
+  snprintf(text, sizeof text, "%ld", n);
+  return *this += text;
+}
+
+Dstr &Dstr::operator+=(unsigned long n) {
+  char text[32];
+  snprintf(text, sizeof text, "%lu", n);
+  return *this += text;
+}
+
+Dstr &Dstr::operator*=(const char *s) {
+  const Dstr old(*this);
+  *this = s;
+  return *this += old;
+}
+
+Dstr &Dstr::operator*=(char c) {
+  const char text[2] = {c, '\0'};
+  return *this *= text;
+}
+
+Dstr &Dstr::operator*=(const Dstr &o) { return *this *= o.asrawchar(); }
+
+Dstr &Dstr::operator-=(unsigned int n) {
+  if (theBuffer && n < len) {
+    theBuffer[n] = '\0';
+    len = n;
+  }
+  return *this;
+}
+
+Dstr &Dstr::operator/=(unsigned int n) {
+  if (theBuffer)
+    *this = ascharfrom(n);
+  return *this;
+}
+
+Dstr &Dstr::operator/=(Dstr &token) {
+  token = nullptr;
+  if (!theBuffer)
+    return *this;
+  unsigned int start = 0;
+  while (start < len && is_white_space(theBuffer[start]))
+    ++start;
+  if (start == len)
+    return *this = nullptr;
+  unsigned int end = start + 1;
+  if (theBuffer[start] == '"') {
+    while (end < len && theBuffer[end] != '"')
+      ++end;
+    if (end < len)
+      ++end;  // the closing quote belongs to the token
+  } else {
+    while (end < len && !is_white_space(theBuffer[end]))
+      ++end;
+  }
+  token = "";
+  token.append(theBuffer + start, end - start);
+  return *this /= end;
+}
+
+Dstr &Dstr::noTrailingWhitespace() {
+  while (length() > 0 && is_white_space(theBuffer[len - 1]))
+    theBuffer[--len] = '\0';
+  return *this;
+}
+
+int Dstr::repchar(char from, char to) {
+  int replaced = 0;
+  for (unsigned int i = 0; i < length(); ++i) {
+    if (theBuffer[i] == from) {
+      theBuffer[i] = to;
+      ++replaced;
+    }
+  }
+  if (to == '\0' && replaced > 0)
+    len = ::strlen(theBuffer);  // the text now ends at the first replaced character
+  return replaced;
+}
+
+char Dstr::operator[](unsigned int i) const { return i < length() ? theBuffer[i] : '\0'; }
+
+const char *Dstr::aschar() const { return theBuffer ? theBuffer : ""; }
+
+char *Dstr::asdupchar() const { return duplicate(aschar()); }
+
+const char *Dstr::ascharfrom(unsigned int i) const { return i < length() ? theBuffer + i : ""; }
+
+int Dstr::strchr(char c) const {
+  for (unsigned int i = 0; i < length(); ++i) {
+    if (theBuffer[i] == c)
+      return i;
+  }
+  return -1;
+}
+
+int Dstr::strrchr(char c) const {
+  for (unsigned int i = length(); i > 0; --i) {
+    if (theBuffer[i - 1] == c)
+      return i - 1;
+  }
+  return -1;
+}
+
+int Dstr::strstr(const Dstr &needle) const { return strstr(needle.asrawchar()); }
+
+int Dstr::strstr(const char *needle) const {
+  if (!theBuffer || !needle)
+    return -1;
+  const char *found = ::strstr(theBuffer, needle);
+  return found ? found - theBuffer : -1;
+}
+
+Dstr &Dstr::getline(FILE *f) {
+  char chunk[82];
+  if (!fgets(chunk, sizeof chunk, f))
+    return *this = nullptr;
+  *this = "";
+  *this += chunk;
+  while ((*this)[len - 1] != '\n' && fgets(chunk, sizeof chunk, f))
+    *this += chunk;
+  if ((*this)[len - 1] == '\n')
+    *this -= len - 1;
+  return *this;
+}
+
+bool operator==(const Dstr &a, const char *s) {
+  if (!s)
+    return a.isNull();
+  return !a.isNull() && strcmp(a.asrawchar(), s) == 0;
+}
+
+bool operator==(const char *s, const Dstr &a) { return a == s; }
+
+bool operator==(const Dstr &a, const Dstr &b) { return a == b.asrawchar(); }
+
+bool operator!=(const Dstr &a, const char *s) { return !(a == s); }
+
+bool operator!=(const char *s, const Dstr &a) { return !(a == s); }
+
+bool operator!=(const Dstr &a, const Dstr &b) { return !(a == b); }
+
+std::ostream &operator<<(std::ostream &os, const Dstr &s) { return os << s.aschar(); }
