@@ -1,0 +1,140 @@
+// Unit tests of AList and Replacements: definition order, lookups, template substitution with its
+// limit, and identifier substitution.
+#include "foundation/Replacements.hh"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Definitions = std::vector<std::pair<const char *, const char *>>;
+
+// A list defined in the given order; a null value defines a null string.
+void define_all(Replacements &list, const Definitions &definitions) {
+  for (const auto &d : definitions)
+    list.define(d.first, Dstr(d.second));
+}
+
+TEST(AList, RedefinitionKeepsFirstPosition) {
+  Replacements list;
+  list.define("A", "1");
+  list.define("B", "2");
+  list.define(Dstr("A"), Dstr("3"));
+  for (const char *name : {"C", "D", "E"})  // grows the array past its first doublings
+    list.define(name, name);
+  EXPECT_EQ(0, list.find_association("A"));
+  EXPECT_EQ(1, list.find_association("B"));
+  EXPECT_EQ(4, list.find_association("E"));
+  EXPECT_EQ(-1, list.find_association("F"));
+  EXPECT_TRUE(list.translate("A") == "3");
+  EXPECT_TRUE(list.translate(Dstr("E")) == "E");
+  // The earlier A now wins over B, which names a longer match.
+  Dstr text("BA");
+  list.do_subs(text);
+  EXPECT_STREQ("23", text.aschar());
+}
+
+TEST(AList, UndefinedAndNullValuesTranslateToNull) {
+  Replacements list;
+  const Dstr &missing = list.translate("MISSING");
+  EXPECT_TRUE(missing.isNull());
+  EXPECT_EQ(&missing, &list.translate(Dstr("OTHER")));
+  list.define("EMPTY", Dstr());
+  EXPECT_EQ(0, list.find_association("EMPTY"));
+  EXPECT_TRUE(list.translate("EMPTY").isNull());
+}
+
+TEST(Replacements, DoSubsTable) {
+  const struct {
+    Definitions definitions;
+    const char *text;
+    const char *expected;  // null: the text must stay null
+  } cases[] = {
+      {{{"NAME", "x"}, {"CLASS_NAME", "y"}}, "CLASS_NAME", "CLASS_x"},
+      {{{"CLASS_NAME", "y"}, {"NAME", "x"}}, "CLASS_NAME", "y"},
+      {{{"A", "B"}, {"B", "done"}}, "A A", "done done"},
+      {{{"B", "done"}, {"A", "B"}}, "A A", "done done"},
+      {{{"GONE", nullptr}}, "aGONEbGONE", "ab"},
+      {{{"GONE", ""}}, "GONE", ""},
+      {{{"X", "1"}}, "no names here", "no names here"},
+      {{{"X", "1"}}, nullptr, nullptr},
+      {{{"X", "1"}}, "", ""},
+      {{{"::", "."}}, "Outer::Inner::Name", "Outer.Inner.Name"},
+      {{{"V", "line\nbreak"}}, "[V]", "[line\nbreak]"},
+  };
+  for (const auto &c : cases) {
+    Replacements list;
+    define_all(list, c.definitions);
+    Dstr text(c.text);
+    list.do_subs(text);
+    if (!c.expected) {
+      EXPECT_TRUE(text.isNull()) << "text " << c.text;
+      continue;
+    }
+    EXPECT_STREQ(c.expected, text.aschar()) << "text " << c.text;
+    EXPECT_FALSE(text.isNull()) << "text " << c.text;
+  }
+}
+
+TEST(Replacements, ThousandSubstitutionsComplete) {
+  Replacements list;
+  list.define("X", "y");
+  Dstr text(std::string(1000, 'X').c_str());
+  list.do_subs(text);
+  EXPECT_EQ(std::string(1000, 'y'), text.aschar());
+}
+
+TEST(ReplacementsDeathTest, MoreThanThousandSubstitutionsAreFatal) {
+  const char *message =
+      "^Fatal Error: Exceeded 1000 substitutions in string replacement -- probable infinite "
+      "loop\\.\n$";
+  Replacements plain;
+  plain.define("X", "y");
+  Dstr text(std::string(1001, 'X').c_str());
+  EXPECT_EXIT(plain.do_subs(text), testing::ExitedWithCode(255), message);
+
+  Replacements runaway;
+  runaway.define("A", "(B)");
+  runaway.define("B", "[A]");
+  Dstr loop("A");
+  EXPECT_EXIT(runaway.do_subs(loop), testing::ExitedWithCode(255), message);
+}
+
+TEST(Replacements, DoSubsJavaTable) {
+  const struct {
+    Definitions definitions;
+    const char *text;
+    const char *expected;
+  } cases[] = {
+      {{{"v", "self.v"}},
+       "v + w.v + v(1) + \"v\" + v (2)",
+       "self.v + w.v + v(1) + \"v\" + self.v (2)"},
+      {{{"len", "n"}}, "length len_2 _len len2 xlen len", "length n_2 _n len2 xlen n"},
+      // The escaped quote still ends the string, so the first x is outside and the second in.
+      {{{"x", "y"}}, "\"a \\\" x\" x", "\"a \\\" y\" x"},
+      {{{"x", "y"}}, "\"open x", "\"open x"},
+      {{{"x", "x.x"}}, "x", "x.x"},
+      {{{"a", "b"}, {"b", "c"}}, "a b", "c c"},
+      {{{"b", "c"}, {"a", "b"}}, "a b", "b c"},
+      {{{"x", nullptr}}, "(x)+x", "()+"},
+      {{{"x", "y"}}, "", ""},
+  };
+  for (const auto &c : cases) {
+    Replacements list;
+    define_all(list, c.definitions);
+    Dstr text(c.text);
+    list.do_subs_Java(text);
+    EXPECT_STREQ(c.expected, text.aschar()) << "text " << c.text;
+    EXPECT_FALSE(text.isNull()) << "text " << c.text;
+  }
+  Replacements list;
+  list.define("x", "y");
+  Dstr null;
+  list.do_subs_Java(null);
+  EXPECT_TRUE(null.isNull());
+}
+
+}  // namespace
