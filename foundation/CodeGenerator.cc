@@ -1,0 +1,142 @@
+// CodeGenerator: the process-wide cache of binding files, the template-file format (a "//"
+// comment header), template emission, and the scope-name variables.
+#include "foundation/CodeGenerator.hh"
+
+#include <cassert>
+
+#include "foundation/FatalError.hh"
+
+// One template line, without its newline.
+struct BindingLine {
+  Dstr text;
+  BindingLine *next;
+};
+
+// A binding file read into the cache. Files are told apart by their full path, so generators
+// over different binding directories never share an entry.
+struct BindingFile {
+  Dstr path;
+  BindingLine *lines;
+  BindingFile *next;
+};
+
+namespace {
+
+// Every file read in this process, newest first; entries live until the process ends.
+BindingFile *bindingCache = nullptr;
+
+// A header line: its first characters other than white space are "//".
+bool is_comment_line(const Dstr &line) {
+  const int slashes = line.strstr("//");
+  if (slashes < 0)
+    return false;
+  Dstr before(line);
+  before -= slashes;
+  return before.noTrailingWhitespace().length() == 0;
+}
+
+// Reads the template lines of f: the comment header is dropped, and so is an empty line that
+// ends it.
+BindingLine *read_template_lines(FILE *f) {
+  BindingLine *first = nullptr;
+  BindingLine **tail = &first;
+  bool inHeader = true;
+  for (Dstr line; !line.getline(f).isNull();) {
+    if (inHeader && is_comment_line(line))
+      continue;
+    const bool endsHeader = inHeader;
+    inHeader = false;
+    if (endsHeader && line.length() == 0)
+      continue;
+    *tail = new BindingLine{line, nullptr};
+    tail = &(*tail)->next;
+  }
+  return first;
+}
+
+}  // namespace
+
+CodeGenerator::CodeGenerator(const Dstr &binding)
+    : variables(nullptr), bindingDir(binding), types(nullptr) {
+  assert(binding.length() > 0);
+  underscoreScope.define("::", "_");
+  Dstr separator;
+  cat_binding(separator, "cchh.scope.separator");
+  separator.noTrailingWhitespace();
+  if (separator != "::")
+    scopeSeparator.define("::", separator);
+}
+
+CodeGenerator::~CodeGenerator() = default;
+
+const BindingFile *CodeGenerator::load_binding_file(const char *name) {
+  Dstr path(bindingDir);
+  path += name;
+  FILE *f = fopen(path.aschar(), "r");
+  if (!f) {
+    perror(name);
+    FatalError("can't open ", path, " for reading");
+  }
+  bindingCache = new BindingFile{path, read_template_lines(f), bindingCache};
+  fclose(f);
+  return bindingCache;
+}
+
+const BindingFile *CodeGenerator::find_binding_file(const char *name) {
+  Dstr path(bindingDir);
+  path += name;
+  for (const BindingFile *file = bindingCache; file; file = file->next) {
+    if (file->path == path)
+      return file;
+  }
+  return load_binding_file(name);
+}
+
+void CodeGenerator::cat_binding(Dstr &out, const char *key) {
+  for (const BindingLine *line = find_binding_file(key)->lines; line; line = line->next) {
+    Dstr text(line->text);
+    if (variables)
+      variables->do_subs(text);
+    out += text;
+    out += '\n';
+  }
+}
+
+void CodeGenerator::cat_binding(Dstr &out, const Dstr &key) { cat_binding(out, key.aschar()); }
+
+void CodeGenerator::cat_binding(FILE *f, const char *key) {
+  Dstr text;
+  cat_binding(text, key);
+  fputs(text.aschar(), f);
+}
+
+void CodeGenerator::prepend_binding(Dstr &out, const char *key) {
+  Dstr text;
+  cat_binding(text, key);
+  out *= text;
+}
+
+void CodeGenerator::set_interface(const Dstr &name) {
+  assert(variables != nullptr);
+  const int colon = name.strrchr(':');
+  Dstr module("");
+  if (colon > 0) {
+    module = name;
+    module -= colon - 1;
+  }
+  Dstr className(name.ascharfrom(colon + 1));
+  Dstr separated(module);
+  scopeSeparator.do_subs(separated);
+  Dstr flat(module);
+  underscoreScope.do_subs(flat);
+  Dstr interface(name);
+  scopeSeparator.do_subs(interface);
+  Dstr flatInterface(name);
+  underscoreScope.do_subs(flatInterface);
+  variables->define("SPLIT_MODULE", separated);
+  variables->define("SPLIT_CLASS", className);
+  variables->define("USPMODULE", flat);
+  variables->define("JAVAMODSEP", module.length() == 0 ? "" : ".");
+  variables->define("INTERFACE_NAME", interface);
+  variables->define("UINTERFACE", flatInterface);
+}
