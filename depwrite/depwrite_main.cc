@@ -1,0 +1,72 @@
+// depwrite: prints on standard output the makefile fragment for the IDL files of the current
+// directory, taken in the order the directory lists them.
+#include <dirent.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include "depwrite/MakefileFragment.hh"
+#include "foundation/Dstr.hh"
+
+namespace {
+
+[[noreturn]] void usage() {
+  fputs("Usage:  depwrite [-csuf string] [-ssuf string] [-hsuf string]\n", stderr);
+  exit(255);
+}
+
+struct Suffixes {
+  Dstr client{"C"};
+  Dstr server{"S"};
+  Dstr header;
+};
+
+// Each option takes the next argument as its value, whatever it looks like; the last one given
+// wins.
+Suffixes parse_options(int argc, char **argv) {
+  Suffixes suffixes;
+  const struct {
+    const char *name;
+    Dstr &value;
+  } options[] = {
+      {"-csuf", suffixes.client}, {"-ssuf", suffixes.server}, {"-hsuf", suffixes.header}};
+  for (int i = 1; i < argc; i += 2) {
+    Dstr *value = nullptr;
+    for (const auto &option : options) {
+      if (strcmp(argv[i], option.name) == 0)
+        value = &option.value;
+    }
+    if (!value || i + 1 == argc)
+      usage();
+    *value = argv[i + 1];
+  }
+  return suffixes;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  const Suffixes suffixes = parse_options(argc, argv);
+  MakefileFragment fragment(suffixes.client, suffixes.server, suffixes.header);
+  DIR *directory = opendir(".");
+  if (!directory) {
+    fputs("Couldn't open default directory!\n", stderr);
+    return 255;
+  }
+  while (const dirent *entry = readdir(directory)) {
+    if (MakefileFragment::is_idl_name(entry->d_name))
+      fragment.add(entry->d_name);
+  }
+  closedir(directory);
+  if (fragment.empty())
+    return 0;
+  fragment.write(std::cout);
+  // A fragment cut short by a failed write must not pass for a complete one.
+  if (!std::cout.flush()) {
+    fputs("depwrite: can't write standard output\n", stderr);
+    return 255;
+  }
+  return 0;
+}
