@@ -2,6 +2,7 @@
 // written from them.
 #include "depwrite/MakefileFragment.hh"
 
+#include <cassert>
 #include <cstring>
 #include <ostream>
 
@@ -18,6 +19,26 @@ void add_entry(Dstr &list, const Dstr &stem, const Dstr &suffix, const char *ext
   list += extension;
 }
 
+// Four lists split into tokens in step: each row holds the tokens at one position. The first
+// list decides how many rows there are; a shorter list gives null tokens.
+class TokenRows {
+public:
+  TokenRows(const Dstr &first, const Dstr &second, const Dstr &third, const Dstr &fourth)
+      : lists{first, second, third, fourth} {}
+  // Moves to the next row; false when the first list has no token left.
+  bool next() {
+    for (unsigned int i = 0; i < columns; ++i)
+      lists[i] /= tokens[i];
+    return !tokens[0].isNull();
+  }
+  const Dstr &operator[](unsigned int column) const { return tokens[column]; }
+
+private:
+  static const unsigned int columns = 4;
+  Dstr lists[columns];
+  Dstr tokens[columns];
+};
+
 }  // namespace
 
 MakefileFragment::MakefileFragment(const Dstr &clientSuffix, const Dstr &serverSuffix,
@@ -31,6 +52,7 @@ bool MakefileFragment::is_idl_name(const char *name) {
 }
 
 void MakefileFragment::add(const char *idlName) {
+  assert(is_idl_name(idlName));
   Dstr stem(idlName);
   stem -= stem.length() - idlExtensionLength;
   const Dstr none;
@@ -63,32 +85,17 @@ void MakefileFragment::write_variables(std::ostream &out) const {
 }
 
 void MakefileFragment::write_generation_rules(std::ostream &out) const {
-  Dstr idlList(idlFiles), headerList(headers), serverList(serverSources), clientList(clientSources);
-  Dstr idlName, header, server, client;
-  for (;;) {
-    idlList /= idlName;
-    headerList /= header;
-    serverList /= server;
-    clientList /= client;
-    if (idlName.isNull())
-      return;
-    out << server << ' ' << client << ' ' << header << ": $(IDL_FILES)\n";
-    out << "\t$(IDL) $(IDLFLAGS) " << idlName << "\n\n";
+  TokenRows rows(idlFiles, serverSources, clientSources, headers);
+  while (rows.next()) {
+    out << rows[1] << ' ' << rows[2] << ' ' << rows[3] << ": $(IDL_FILES)\n";
+    out << "\t$(IDL) $(IDLFLAGS) " << rows[0] << "\n\n";
   }
 }
 
 void MakefileFragment::write_object_rules(std::ostream &out) const {
-  Dstr serverList(serverSources), clientList(clientSources), serverObjectList(serverObjects),
-      clientObjectList(clientObjects);
-  Dstr server, client, serverObject, clientObject;
-  for (;;) {
-    serverList /= server;
-    clientList /= client;
-    serverObjectList /= serverObject;
-    clientObjectList /= clientObject;
-    if (serverObject.isNull())
-      return;
-    out << serverObject << ": " << server << " $(HH_FILES)\n";
-    out << clientObject << ": " << client << " $(HH_FILES)\n";
+  TokenRows rows(serverObjects, serverSources, clientObjects, clientSources);
+  while (rows.next()) {
+    out << rows[0] << ": " << rows[1] << " $(HH_FILES)\n";
+    out << rows[2] << ": " << rows[3] << " $(HH_FILES)\n";
   }
 }

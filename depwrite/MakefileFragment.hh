@@ -13,7 +13,7 @@ public:
 
   // True for a name ending in ".idl" (the stem may be empty).
   static bool is_idl_name(const char *name);
-  // Adds an IDL file: one entry, preceded by a blank, to each of the six lists.
+  // Adds an IDL file (a name that is_idl_name takes): one entry, preceded by a blank, to each of the six lists.
   void add(const char *idlName);
   bool empty() const { return idlFiles.isNull(); }
   // Writes the variables, then a rule per IDL file that runs the IDL compiler, then the object

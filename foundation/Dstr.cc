@@ -21,6 +21,14 @@ char *duplicate(const char *s) {
   return copy;
 }
 
+// Appends the decimal text of n, written with the printf format.
+template <typename Number>
+Dstr &append_number(Dstr &s, const char *format, Number n) {
+  char text[32];
+  snprintf(text, sizeof text, format, n);
+  return s += text;
+}
+
 }  // namespace
 
 Dstr::Dstr(const char *s) : Dstr() { *this = s; }
@@ -82,29 +90,13 @@ Dstr &Dstr::operator+=(char c) {
 
 Dstr &Dstr::operator+=(const Dstr &o) { return *this += o.asrawchar(); }
 
-Dstr &Dstr::operator+=(int n) {
-  char text[32];
-  snprintf(text, sizeof text, "%d", n);
-  return *this += text;
-}
+Dstr &Dstr::operator+=(int n) { return append_number(*this, "%d", n); }
 
-Dstr &Dstr::operator+=(unsigned int n) {
-  char text[32];
-  snprintf(text, sizeof text, "%u", n);
-  return *this += text;
-}
+Dstr &Dstr::operator+=(unsigned int n) { return append_number(*this, "%u", n); }
 
-Dstr &Dstr::operator+=(long n) {
-  char text[32];
-  snprintf(text, sizeof text, "%ld", n);
-  return *this += text;
-}
+Dstr &Dstr::operator+=(long n) { return append_number(*this, "%ld", n); }
 
-Dstr &Dstr::operator+=(unsigned long n) {
-  char text[32];
-  snprintf(text, sizeof text, "%lu", n);
-  return *this += text;
-}
+Dstr &Dstr::operator+=(unsigned long n) { return append_number(*this, "%lu", n); }
 
 Dstr &Dstr::operator*=(const char *s) {
   const Dstr old(*this);

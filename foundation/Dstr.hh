@@ -11,7 +11,7 @@ class Dstr {
 public:
   constexpr Dstr() : theBuffer(nullptr), max(0), len(0) {}
   Dstr(const char *s);
-  Dstr(char c);
+  explicit Dstr(char c);
   Dstr(const Dstr &o);
   ~Dstr();
 

@@ -12,10 +12,17 @@ namespace {
 
 using Definitions = std::vector<std::pair<const char *, const char *>>;
 
-// A list defined in the given order; a null value defines a null string.
-void define_all(Replacements &list, const Definitions &definitions) {
+using Procedure = void (Replacements::*)(Dstr &) const;
+
+// text after procedure with a list defined in the given order (a null value defines a null
+// string).
+Dstr substituted(const Definitions &definitions, const char *text, Procedure procedure) {
+  Replacements list;
   for (const auto &d : definitions)
     list.define(d.first, Dstr(d.second));
+  Dstr result(text);
+  (list.*procedure)(result);
+  return result;
 }
 
 TEST(AList, RedefinitionKeepsFirstPosition) {
@@ -66,10 +73,7 @@ TEST(Replacements, DoSubsTable) {
       {{{"V", "line\nbreak"}}, "[V]", "[line\nbreak]"},
   };
   for (const auto &c : cases) {
-    Replacements list;
-    define_all(list, c.definitions);
-    Dstr text(c.text);
-    list.do_subs(text);
+    const Dstr text = substituted(c.definitions, c.text, &Replacements::do_subs);
     if (!c.expected) {
       EXPECT_TRUE(text.isNull()) << "text " << c.text;
       continue;
@@ -123,18 +127,11 @@ TEST(Replacements, DoSubsJavaTable) {
       {{{"x", "y"}}, "", ""},
   };
   for (const auto &c : cases) {
-    Replacements list;
-    define_all(list, c.definitions);
-    Dstr text(c.text);
-    list.do_subs_Java(text);
+    const Dstr text = substituted(c.definitions, c.text, &Replacements::do_subs_Java);
     EXPECT_STREQ(c.expected, text.aschar()) << "text " << c.text;
     EXPECT_FALSE(text.isNull()) << "text " << c.text;
   }
-  Replacements list;
-  list.define("x", "y");
-  Dstr null;
-  list.do_subs_Java(null);
-  EXPECT_TRUE(null.isNull());
+  EXPECT_TRUE(substituted({{"x", "y"}}, nullptr, &Replacements::do_subs_Java).isNull());
 }
 
 }  // namespace
