@@ -4,6 +4,11 @@
 
 #include <iostream>
 
+#include "frontend/ast_decl.hh"
+#include "frontend/ast_enum.hh"
+#include "frontend/ast_interface.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/ast_union_label.hh"
 #include "frontend/utl_idlist.hh"
 #include "frontend/utl_string.hh"
 
@@ -201,9 +206,31 @@ static void end_report() {
   idl_global->set_err_count(idl_global->err_count() + 1);
 }
 
+static void write_header_at(UTL_Error::ErrorCode c, AST_Decl *d) {
+  if (d == nullptr)
+    write_header_here(c);
+  else
+    write_header(c, d->file_name(), d->line());
+}
+
 static void write_name(UTL_IdList *n) {
   if (n != nullptr)
     n->dump(std::cerr);
+}
+
+static void write_full_name(AST_Decl *d) {
+  if (d != nullptr)
+    write_name(d->name());
+}
+
+static void write_local_name(AST_Decl *d) {
+  if (d != nullptr)
+    d->dump_local_name(std::cerr);
+}
+
+static void write_dump(AST_Decl *d) {
+  if (d != nullptr)
+    d->dump(std::cerr);
 }
 
 void UTL_Error::syntax_error(IDL_GlobalData::ParseState s) {
@@ -212,7 +239,7 @@ void UTL_Error::syntax_error(IDL_GlobalData::ParseState s) {
   end_report();
 }
 
-void UTL_Error::lexical_error(const char *text) {
+void UTL_Error::input_error(const char *text) {
   write_header_here(SYNTAX_ERROR);
   std::cerr << text;
   end_report();
@@ -227,5 +254,121 @@ void UTL_Error::lookup_error(UTL_IdList *n) {
 void UTL_Error::name_case_error(char *a, char *b) {
   write_header_here(NAME_CASE_ERROR);
   std::cerr << '"' << a << "\" and \"" << b << '"';
+  end_report();
+}
+
+void UTL_Error::error1(ErrorCode c, AST_Decl *d) {
+  write_header_at(c, d);
+  write_full_name(d);
+  end_report();
+}
+
+void UTL_Error::error2(ErrorCode c, AST_Decl *d1, AST_Decl *d2) {
+  write_header_at(c, d1);
+  write_full_name(d1);
+  std::cerr << ", ";
+  write_full_name(d2);
+  end_report();
+}
+
+void UTL_Error::error3(ErrorCode c, AST_Decl *d1, AST_Decl *d2, AST_Decl *d3) {
+  write_header_at(c, d1);
+  write_full_name(d1);
+  std::cerr << ", ";
+  write_full_name(d2);
+  std::cerr << ", ";
+  write_full_name(d3);
+  end_report();
+}
+
+void UTL_Error::coercion_error(AST_Expression *e, AST_Expression::ExprType t) {
+  write_header(COERCION_FAILURE, e->file_name(), e->line());
+  e->dump(std::cerr);
+  std::cerr << " to " << exprtype_to_string(t);
+  end_report();
+}
+
+void UTL_Error::inheritance_fwd_error(UTL_IdList *n, AST_Interface *f) {
+  write_header_at(INHERIT_FROM_FORWARD, f);
+  std::cerr << "interface ";
+  write_name(n);
+  std::cerr << " cannot inherit from forward declared interface ";
+  write_local_name(f);
+  end_report();
+}
+
+void UTL_Error::inheritance_error(UTL_IdList *n, AST_Decl *d) {
+  write_header_at(CANNOT_INHERIT, d);
+  std::cerr << " interface ";
+  write_name(n);
+  std::cerr << " attempts to inherit from ";
+  write_dump(d);
+  end_report();
+}
+
+void UTL_Error::eval_error(AST_Expression *e) {
+  write_header(EVALUATION_ERROR, e->file_name(), e->line());
+  e->dump(std::cerr);
+  end_report();
+}
+
+void UTL_Error::constant_expected(UTL_IdList *n, AST_Decl *d) {
+  write_header_at(CONSTANT_EXPECTED, d);
+  write_name(n);
+  std::cerr << " bound to ";
+  write_dump(d);
+  end_report();
+}
+
+void UTL_Error::enum_val_expected(AST_Union *u, AST_UnionLabel *l) {
+  write_header_at(ENUMERATOR_EXPECTED, u);
+  std::cerr << " union ";
+  write_local_name(u);
+  std::cerr << ", ";
+  l->dump(std::cerr);
+  end_report();
+}
+
+void UTL_Error::enum_val_lookup_failure(AST_Union *u, AST_Enum *e, UTL_IdList *n) {
+  write_header_at(ENUMERATOR_NOT_FOUND, u);
+  std::cerr << " union ";
+  write_local_name(u);
+  std::cerr << ", " << " enum ";
+  write_local_name(e);
+  std::cerr << ", " << " enumerator ";
+  write_name(n);
+  end_report();
+}
+
+void UTL_Error::fwd_decl_lookup(AST_Interface *i, UTL_IdList *n) {
+  write_header_here(FORWARD_LOOKUP);
+  std::cerr << "trying to look up ";
+  write_name(n);
+  std::cerr << " in undefined forward declared interface ";
+  write_local_name(i);
+  end_report();
+}
+
+void UTL_Error::redefinition_in_scope(AST_Decl *d, AST_Decl *s) {
+  write_header_at(REDEFINITION_IN_SCOPE, d);
+  write_full_name(d);
+  std::cerr << ", ";
+  write_full_name(s);
+  end_report();
+}
+
+void UTL_Error::not_a_type(AST_Decl *d) {
+  write_header_here(NOT_A_TYPE);
+  if (d == nullptr || d->name() == nullptr)
+    std::cerr << "unknown symbol";
+  else
+    write_full_name(d);
+  end_report();
+}
+
+void UTL_Error::fwd_decl_not_defined(AST_Interface *i) {
+  write_header_at(FORWARD_NEVER_DEFINED, i);
+  std::cerr << "interface ";
+  write_local_name(i);
   end_report();
 }

@@ -4,10 +4,10 @@
 #ifndef FRONTEND_UTL_ERROR_HH
 #define FRONTEND_UTL_ERROR_HH
 
+#include "frontend/ast_expression.hh"
 #include "frontend/utl_global.hh"
 
 class AST_Decl;
-class AST_Expression;
 class AST_Interface;
 class AST_Union;
 class AST_UnionLabel;
@@ -53,12 +53,13 @@ public:
   virtual ~UTL_Error() = default;
 
   void syntax_error(IDL_GlobalData::ParseState s);
-  // A lexical problem the parser never sees (an unterminated comment); reported at the
-  // current position like a syntax error.
-  void lexical_error(const char *text);
+  // A problem with the input that no parse state describes (an unterminated comment, input
+  // nested beyond the parser's limits); reported at the current position like a syntax error.
+  void input_error(const char *text);
   void error1(ErrorCode c, AST_Decl *d);
   void error2(ErrorCode c, AST_Decl *d1, AST_Decl *d2);
   void error3(ErrorCode c, AST_Decl *d1, AST_Decl *d2, AST_Decl *d3);
+  void coercion_error(AST_Expression *e, AST_Expression::ExprType t);
   void lookup_error(UTL_IdList *n);
   void inheritance_fwd_error(UTL_IdList *n, AST_Interface *f);
   void inheritance_error(UTL_IdList *n, AST_Decl *d);

@@ -4,6 +4,9 @@
 #ifndef FRONTEND_UTL_GLOBAL_HH
 #define FRONTEND_UTL_GLOBAL_HH
 
+#include "frontend/ast_expression.hh"
+#include "frontend/ast_predefined_type.hh"
+
 class UTL_ScopeStack;
 class AST_Root;
 class AST_Generator;
@@ -187,6 +190,8 @@ public:
   virtual void set_n_include_file_names(unsigned long n);
   virtual ParseState parse_state() { return pd_parse_state; }
   virtual void set_parse_state(ParseState s) { pd_parse_state = s; }
+  // The expression type of a predefined type's values; any for the kinds constants cannot have.
+  virtual AST_Expression::ExprType PredefinedTypeToExprType(AST_PredefinedType::PredefinedType t);
 
   bool seen_include_file_before(UTL_String *n);
 

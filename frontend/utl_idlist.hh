@@ -34,6 +34,9 @@ protected:
   UTL_List *copy_cell() override { return new UTL_StrList(head(), nullptr); }
 };
 
+// A one-component scoped name holding a copy of text.
+UTL_IdList *create_scoped_name(const char *text);
+
 class UTL_StrlistActiveIterator : public UTL_TypedListActiveIterator<UTL_StrList, UTL_String> {
 public:
   using UTL_TypedListActiveIterator::UTL_TypedListActiveIterator;

@@ -1,0 +1,41 @@
+// AST_Constant: a named constant with its type and value (always a conversion of the written
+// expression to that type); AST_EnumVal, an enumerator, is an unsigned long constant whose
+// value is its ordinal.
+#ifndef FRONTEND_AST_CONSTANT_HH
+#define FRONTEND_AST_CONSTANT_HH
+
+#include "frontend/ast_decl.hh"
+#include "frontend/ast_expression.hh"
+
+class AST_Constant : public AST_Decl {
+public:
+  // Keeps a conversion of ev to et made through the node factory, not ev itself.
+  AST_Constant(AST_Expression::ExprType et, AST_Expression *ev, UTL_IdList *n, UTL_StrList *p);
+
+  void dump(std::ostream &o) override;
+
+  AST_Expression *constant_value() { return pd_constant_value; }
+  AST_Expression::ExprType et() { return pd_et; }
+
+  static AST_Constant *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Constant *>(d); }
+
+protected:
+  // Keeps value as it is.
+  AST_Constant(NodeType nt, AST_Expression::ExprType et, AST_Expression *value, UTL_IdList *n,
+               UTL_StrList *p)
+      : AST_Decl(nt, n, p), pd_constant_value(value), pd_et(et) {}
+
+private:
+  AST_Expression *pd_constant_value;
+  AST_Expression::ExprType pd_et;
+};
+
+class AST_EnumVal : public AST_Constant {
+public:
+  AST_EnumVal(unsigned long v, UTL_IdList *n, UTL_StrList *p)
+      : AST_Constant(NT_enum_val, AST_Expression::EXPR_ULONG, new AST_Expression(v), n, p) {}
+
+  static AST_EnumVal *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_EnumVal *>(d); }
+};
+
+#endif

@@ -1,0 +1,96 @@
+// AST_Decl: the part every declaration node of the syntax tree shares (kind, position, scoped
+// name, pragmas, flags), and COMMON_Base, the root of both the declaration and the scope
+// halves of a node. Nodes are viewed as their classes with narrow_from_decl.
+#ifndef FRONTEND_AST_DECL_HH
+#define FRONTEND_AST_DECL_HH
+
+#include <ostream>
+
+class Identifier;
+class UTL_IdList;
+class UTL_Scope;
+class UTL_StrList;
+class UTL_String;
+
+class COMMON_Base {
+public:
+  virtual ~COMMON_Base() = default;
+};
+
+class AST_Decl : public virtual COMMON_Base {
+public:
+  enum NodeType {
+    NT_module,
+    NT_root,
+    NT_interface,
+    NT_interface_fwd,
+    NT_const,
+    NT_except,
+    NT_attr,
+    NT_op,
+    NT_argument,
+    NT_union,
+    NT_union_branch,
+    NT_struct,
+    NT_field,
+    NT_enum,
+    NT_enum_val,
+    NT_string,
+    NT_array,
+    NT_sequence,
+    NT_typedef,
+    NT_pre_defined
+  };
+
+  // Takes its position and defining scope from the global state; the full name is the defining
+  // scope's full name followed by the last component of n.
+  AST_Decl(NodeType nt, UTL_IdList *n, UTL_StrList *p);
+  virtual ~AST_Decl() = default;
+
+  virtual void dump(std::ostream &o);
+
+  bool imported() { return pd_imported; }
+  void set_imported(bool i) { pd_imported = i; }
+  bool in_main_file() { return pd_in_main_file; }
+  void set_in_main_file(bool m) { pd_in_main_file = m; }
+  UTL_Scope *defined_in() { return pd_defined_in; }
+  void set_defined_in(UTL_Scope *s) { pd_defined_in = s; }
+  NodeType node_type() { return pd_node_type; }
+  long line() { return pd_line; }
+  void set_line(long l) { pd_line = l; }
+  UTL_String *file_name() { return pd_file_name; }
+  void set_file_name(UTL_String *f) { pd_file_name = f; }
+  UTL_IdList *name() { return pd_name; }
+  // Replaces the full name; the local name becomes its last component.
+  void set_name(UTL_IdList *n);
+  Identifier *local_name() { return pd_local_name; }
+  UTL_StrList *pragmas() { return pd_pragmas; }
+  // Sets the pragma list when there is none, appends to it otherwise.
+  void add_pragmas(UTL_StrList *p);
+  bool added() { return pd_added; }
+  void set_added(bool a) { pd_added = a; }
+
+  // True when this node is d or lies inside d.
+  bool has_ancestor(AST_Decl *d);
+
+  // Writes the local name.
+  void dump_local_name(std::ostream &o);
+
+  static AST_Decl *narrow_from_decl(AST_Decl *d) { return d; }
+
+private:
+  void compute_full_name(UTL_IdList *n);
+
+  bool pd_imported;
+  bool pd_in_main_file;
+  UTL_Scope *pd_defined_in;
+  NodeType pd_node_type;
+  long pd_line;
+  UTL_String *pd_file_name;
+  UTL_IdList *pd_name = nullptr;
+  Identifier *pd_local_name = nullptr;
+  UTL_StrList *pd_pragmas;
+  bool pd_added = false;
+};
+
+#endif

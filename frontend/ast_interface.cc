@@ -1,0 +1,127 @@
+// AST_Interface: members, lookups through inherited interfaces and printing; the forward
+// declarations and their registry.
+#include "frontend/ast_interface.hh"
+
+#include "frontend/ast_field.hh"
+#include "frontend/ast_constant.hh"
+#include "frontend/ast_enum.hh"
+#include "frontend/ast_structure.hh"
+#include "frontend/ast_generator.hh"
+#include "frontend/ast_operation.hh"
+#include "frontend/ast_typedef.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/utl_error.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_indenter.hh"
+
+void AST_Interface::dump(std::ostream &o) {
+  o << "interface ";
+  dump_local_name(o);
+  o << " ";
+  if (pd_n_inherits > 0) {
+    const char *separator = ": ";
+    for (long i = 0; i < pd_n_inherits; i++) {
+      o << separator;
+      separator = ", ";
+      pd_inherits[i]->dump_local_name(o);
+    }
+  }
+  o << " {" << std::endl;
+  UTL_Indenter *indent = idl_global->indent();
+  indent->increase();
+  UTL_Scope::dump(o);
+  indent->decrease();
+  indent->skip_to(o);
+  o << "}";
+}
+
+AST_Decl *AST_Interface::look_in_inherited(UTL_IdList *name, long record) {
+  if (!is_defined()) {
+    idl_global->err()->fwd_decl_lookup(this, name);
+    return nullptr;
+  }
+  for (long i = 0; i < pd_n_inherits; i++) {
+    AST_Decl *d = pd_inherits[i]->lookup_by_name(name, record);
+    if (d != nullptr)
+      return d;
+  }
+  return nullptr;
+}
+
+bool AST_Interface::add_export(AST_Decl *n) {
+  if (!is_defined()) {
+    idl_global->err()->error2(UTL_Error::FORWARD_NEVER_DEFINED, this, n);
+    return false;
+  }
+  return add_declaration(n);
+}
+
+AST_Constant *AST_Interface::fe_add_constant(AST_Constant *c) {
+  return add_export(c) ? c : nullptr;
+}
+
+AST_Exception *AST_Interface::fe_add_exception(AST_Exception *e) {
+  return add_export(e) ? e : nullptr;
+}
+
+AST_Attribute *AST_Interface::fe_add_attribute(AST_Attribute *a) {
+  return add_export(a) ? a : nullptr;
+}
+
+AST_Operation *AST_Interface::fe_add_operation(AST_Operation *o) {
+  return add_export(o) ? o : nullptr;
+}
+
+AST_Structure *AST_Interface::fe_add_structure(AST_Structure *s) {
+  return add_export(s) ? s : nullptr;
+}
+
+AST_Enum *AST_Interface::fe_add_enum(AST_Enum *e) { return add_export(e) ? e : nullptr; }
+
+AST_Union *AST_Interface::fe_add_union(AST_Union *u) { return add_export(u) ? u : nullptr; }
+
+AST_EnumVal *AST_Interface::fe_add_enum_val(AST_EnumVal *v) {
+  return add_export(v) ? v : nullptr;
+}
+
+AST_Typedef *AST_Interface::fe_add_typedef(AST_Typedef *t) {
+  return add_export(t) ? t : nullptr;
+}
+
+AST_InterfaceFwd **ast_fwds = nullptr;
+long ast_n_fwds_used = 0;
+long ast_n_fwds_alloc = 0;
+
+// The registry grows by this many entries whenever it is full.
+static const long fwds_increment = 64;
+
+void AST_record_fwd_interface(AST_InterfaceFwd *f) {
+  if (ast_n_fwds_used >= ast_n_fwds_alloc) {
+    AST_InterfaceFwd **grown = new AST_InterfaceFwd *[ast_n_fwds_alloc + fwds_increment];
+    for (long i = 0; i < ast_n_fwds_used; i++)
+      grown[i] = ast_fwds[i];
+    delete[] ast_fwds;
+    ast_fwds = grown;
+    ast_n_fwds_alloc += fwds_increment;
+  }
+  ast_fwds[ast_n_fwds_used++] = f;
+}
+
+void AST_check_fwd_interface() {
+  for (long i = 0; i < ast_n_fwds_used; i++) {
+    AST_Interface *full = ast_fwds[i]->full_definition();
+    if (full != nullptr && !full->is_defined())
+      idl_global->err()->fwd_decl_not_defined(full);
+  }
+}
+
+AST_InterfaceFwd::AST_InterfaceFwd(UTL_IdList *n, UTL_StrList *p)
+    : AST_Type(NT_interface_fwd, n, p),
+      pd_full_definition(idl_global->gen()->create_interface(n, nullptr, -1, p)) {
+  AST_record_fwd_interface(this);
+}
+
+void AST_InterfaceFwd::dump(std::ostream &o) {
+  o << "interface ";
+  dump_local_name(o);
+}

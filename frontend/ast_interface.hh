@@ -1,0 +1,78 @@
+// AST_Interface: an interface, a type and a scope of exports, with the interfaces it inherits
+// from. An interface that has only been forward declared has n_inherits -1 until its body is
+// read; AST_InterfaceFwd is the forward declaration, whose full definition is that interface.
+#ifndef FRONTEND_AST_INTERFACE_HH
+#define FRONTEND_AST_INTERFACE_HH
+
+#include "frontend/ast_type.hh"
+#include "frontend/utl_scope.hh"
+
+class AST_Interface : public AST_Type, public UTL_Scope {
+public:
+  AST_Interface(UTL_IdList *n, AST_Interface **ih, long nih, UTL_StrList *p)
+      : AST_Type(NT_interface, n, p), UTL_Scope(NT_interface), pd_inherits(ih),
+        pd_n_inherits(nih) {}
+
+  void dump(std::ostream &o) override;
+
+  AST_Interface **inherits() { return pd_inherits; }
+  void set_inherits(AST_Interface **ih) { pd_inherits = ih; }
+  long n_inherits() { return pd_n_inherits; }
+  void set_n_inherits(long n) { pd_n_inherits = n; }
+  bool is_defined() { return pd_n_inherits >= 0; }
+
+  AST_Decl *look_in_inherited(UTL_IdList *name, long record) override;
+
+  AST_Constant *fe_add_constant(AST_Constant *c) override;
+  AST_Exception *fe_add_exception(AST_Exception *e) override;
+  AST_Attribute *fe_add_attribute(AST_Attribute *a) override;
+  AST_Operation *fe_add_operation(AST_Operation *o) override;
+  AST_Structure *fe_add_structure(AST_Structure *s) override;
+  AST_Enum *fe_add_enum(AST_Enum *e) override;
+  AST_Union *fe_add_union(AST_Union *u) override;
+  AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
+  AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
+
+  static AST_Interface *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Interface *>(d); }
+  static AST_Interface *narrow_from_scope(UTL_Scope *s) {
+    return dynamic_cast<AST_Interface *>(s);
+  }
+
+private:
+  // The add rule for a member, refused with a message while the interface is only forward
+  // declared.
+  bool add_export(AST_Decl *n);
+
+  AST_Interface **pd_inherits;
+  long pd_n_inherits;
+};
+
+class AST_InterfaceFwd : public AST_Type {
+public:
+  // Also creates, through the node factory, the interface that the definition will complete,
+  // and records this declaration in the forward registry.
+  AST_InterfaceFwd(UTL_IdList *n, UTL_StrList *p);
+
+  void dump(std::ostream &o) override;
+
+  AST_Interface *full_definition() { return pd_full_definition; }
+  void set_full_definition(AST_Interface *i) { pd_full_definition = i; }
+
+  static AST_InterfaceFwd *narrow_from_decl(AST_Decl *d) {
+    return dynamic_cast<AST_InterfaceFwd *>(d);
+  }
+
+private:
+  AST_Interface *pd_full_definition;
+};
+
+// The forward declarations met so far, in order.
+extern AST_InterfaceFwd **ast_fwds;
+extern long ast_n_fwds_used;
+extern long ast_n_fwds_alloc;
+
+void AST_record_fwd_interface(AST_InterfaceFwd *f);
+// Reports every recorded forward declaration whose interface was never defined.
+void AST_check_fwd_interface();
+
+#endif

@@ -1,0 +1,113 @@
+// AST_Module and AST_Root: the declarations a module accepts, forward-declared interfaces,
+// anonymous types in the root, and printing.
+#include "frontend/ast_module.hh"
+
+#include "frontend/ast_array.hh"
+#include "frontend/ast_constant.hh"
+#include "frontend/ast_enum.hh"
+#include "frontend/ast_interface.hh"
+#include "frontend/ast_predefined_type.hh"
+#include "frontend/ast_structure.hh"
+#include "frontend/ast_typedef.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/utl_error.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_idlist.hh"
+#include "frontend/utl_indenter.hh"
+
+void AST_Module::dump(std::ostream &o) {
+  o << "module ";
+  dump_local_name(o);
+  o << " {" << std::endl;
+  UTL_Indenter *indent = idl_global->indent();
+  indent->increase();
+  UTL_Scope::dump(o);
+  indent->decrease();
+  indent->skip_to(o);
+  o << "}";
+}
+
+AST_PredefinedType *AST_Module::fe_add_predefined_type(AST_PredefinedType *t) {
+  return add_declaration(t) ? t : nullptr;
+}
+
+AST_Module *AST_Module::fe_add_module(AST_Module *m) { return add_declaration(m) ? m : nullptr; }
+
+// A new interface may join an existing one of its name: an unused defined interface, or the
+// placeholder of a forward declaration made in this same scope.
+AST_Interface *AST_Module::fe_add_interface(AST_Interface *i) {
+  AST_Interface *e = AST_Interface::narrow_from_decl(lookup_for_add(i, false));
+  if (e == nullptr)
+    return add_declaration(i) ? i : nullptr;
+  UTL_Error *err = idl_global->err();
+  if (e->is_defined() && referenced(e)) {
+    err->error3(UTL_Error::REDEFINITION_AFTER_USE, i, this, e);
+    return nullptr;
+  }
+  if (!e->is_defined() && e->defined_in() != this) {
+    err->error3(UTL_Error::FWD_SCOPE_MISMATCH, i, this, e);
+    return nullptr;
+  }
+  insert_declaration(i);
+  return i;
+}
+
+// A forward declaration of an interface already known in this scope shares that interface and
+// is not entered again.
+AST_InterfaceFwd *AST_Module::fe_add_interface_fwd(AST_InterfaceFwd *f) {
+  AST_Interface *e = AST_Interface::narrow_from_decl(lookup_for_add(f, false));
+  if (e != nullptr && e->defined_in() == this) {
+    f->set_full_definition(e);
+    return f;
+  }
+  return add_declaration(f) ? f : nullptr;
+}
+
+AST_Constant *AST_Module::fe_add_constant(AST_Constant *c) {
+  return add_declaration(c) ? c : nullptr;
+}
+
+AST_Exception *AST_Module::fe_add_exception(AST_Exception *e) {
+  return add_declaration(e) ? e : nullptr;
+}
+
+AST_Union *AST_Module::fe_add_union(AST_Union *u) { return add_declaration(u) ? u : nullptr; }
+
+AST_Structure *AST_Module::fe_add_structure(AST_Structure *s) {
+  return add_declaration(s) ? s : nullptr;
+}
+
+AST_Enum *AST_Module::fe_add_enum(AST_Enum *e) { return add_declaration(e) ? e : nullptr; }
+
+AST_EnumVal *AST_Module::fe_add_enum_val(AST_EnumVal *v) {
+  return add_declaration(v) ? v : nullptr;
+}
+
+AST_Typedef *AST_Module::fe_add_typedef(AST_Typedef *t) {
+  return add_declaration(t) ? t : nullptr;
+}
+
+void AST_Root::dump(std::ostream &o) { UTL_Scope::dump(o); }
+
+void AST_Root::add_anonymous_type(AST_Decl *t) {
+  t->set_name(create_scoped_name("local type"));
+  add_to_local_types(t);
+}
+
+AST_Sequence *AST_Root::fe_add_sequence(AST_Sequence *s) {
+  if (s != nullptr)
+    add_anonymous_type(s);
+  return s;
+}
+
+AST_String *AST_Root::fe_add_string(AST_String *s) {
+  if (s != nullptr)
+    add_anonymous_type(s);
+  return s;
+}
+
+AST_Array *AST_Root::fe_add_array(AST_Array *a) {
+  if (a != nullptr)
+    add_anonymous_type(a);
+  return a;
+}

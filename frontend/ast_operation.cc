@@ -1,0 +1,95 @@
+// AST_Operation: arguments, raises and context lists, and printing.
+#include "frontend/ast_operation.hh"
+
+#include "frontend/ast_field.hh"
+#include "frontend/ast_structure.hh"
+#include "frontend/ast_predefined_type.hh"
+#include "frontend/utl_error.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_idlist.hh"
+#include "frontend/utl_lists.hh"
+
+static bool is_void(AST_Type *t) {
+  AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(t);
+  return p != nullptr && p->pt() == AST_PredefinedType::PREDEF_VOID;
+}
+
+AST_Operation::AST_Operation(AST_Type *rt, Flags fl, UTL_IdList *n, UTL_StrList *p)
+    : AST_Decl(NT_op, n, p), UTL_Scope(NT_op), pd_return_type(rt), pd_flags(fl) {
+  if (fl == OPFLAG_ONEWAY && rt != nullptr && !is_void(rt))
+    idl_global->err()->error1(UTL_Error::NONVOID_ONEWAY, this);
+}
+
+AST_Argument *AST_Operation::fe_add_argument(AST_Argument *a) {
+  if (a == nullptr || !may_add(a))
+    return nullptr;
+  if (a->direction() != AST_Argument::ARG_IN && pd_flags == OPFLAG_ONEWAY) {
+    idl_global->err()->error2(UTL_Error::ONEWAY_OUT_ARGUMENT, a, this);
+    return nullptr;
+  }
+  insert_declaration(a);
+  return a;
+}
+
+UTL_NameList *AST_Operation::fe_add_exceptions(UTL_NameList *names) {
+  pd_exceptions = nullptr;
+  UTL_ExceptList *last = nullptr;
+  for (UTL_NamelistActiveIterator i(names); !i.is_done(); i.next()) {
+    AST_Exception *x = AST_Exception::narrow_from_decl(lookup_by_name(i.item(), true));
+    if (x == nullptr) {
+      idl_global->err()->lookup_error(i.item());
+      return nullptr;
+    }
+    UTL_ExceptList *cell = new UTL_ExceptList(x, nullptr);
+    if (last == nullptr)
+      pd_exceptions = cell;
+    else
+      last->set_tail(cell);
+    last = cell;
+  }
+  return names;
+}
+
+UTL_StrList *AST_Operation::fe_add_context(UTL_StrList *c) {
+  pd_context = c;
+  return c;
+}
+
+void AST_Operation::dump(std::ostream &o) {
+  if (pd_flags == OPFLAG_ONEWAY)
+    o << "oneway ";
+  else if (pd_flags == OPFLAG_IDEMPOTENT)
+    o << "idempotent ";
+  if (pd_return_type != nullptr && pd_return_type->name() != nullptr)
+    pd_return_type->name()->dump(o);
+  o << " ";
+  dump_local_name(o);
+  o << "(";
+  const char *separator = "";
+  for (UTL_ScopeActiveIterator i(this, SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
+    o << separator;
+    separator = ", ";
+    i.item()->dump(o);
+  }
+  o << ")";
+  if (pd_exceptions != nullptr) {
+    o << " raises(";
+    separator = "";
+    for (UTL_ExceptlistActiveIterator i(pd_exceptions); !i.is_done(); i.next()) {
+      o << separator;
+      separator = ", ";
+      i.item()->dump_local_name(o);
+    }
+    o << ")";
+  }
+  if (pd_context != nullptr) {
+    o << " context(";
+    separator = "";
+    for (UTL_StrlistActiveIterator i(pd_context); !i.is_done(); i.next()) {
+      o << separator;
+      separator = ", ";
+      i.item()->dump(o);
+    }
+    o << ")";
+  }
+}

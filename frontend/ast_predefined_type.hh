@@ -1,0 +1,42 @@
+// AST_PredefinedType: a basic type (long, char, any, ...) or a reserved name entered into the
+// root at start-up.
+#ifndef FRONTEND_AST_PREDEFINED_TYPE_HH
+#define FRONTEND_AST_PREDEFINED_TYPE_HH
+
+#include "frontend/ast_type.hh"
+
+class AST_PredefinedType : public AST_ConcreteType {
+public:
+  enum PredefinedType {
+    PREDEF_LONG,
+    PREDEF_ULONG,
+    PREDEF_LONGLONG,
+    PREDEF_ULONGLONG,
+    PREDEF_SHORT,
+    PREDEF_USHORT,
+    PREDEF_FLOAT,
+    PREDEF_DOUBLE,
+    PREDEF_LONGDOUBLE,
+    PREDEF_CHAR,
+    PREDEF_WCHAR,
+    PREDEF_BOOLEAN,
+    PREDEF_OCTET,
+    PREDEF_ANY,
+    PREDEF_VOID,
+    PREDEF_PSEUDO
+  };
+
+  AST_PredefinedType(PredefinedType t, UTL_IdList *n, UTL_StrList *p)
+      : AST_ConcreteType(NT_pre_defined, n, p), pd_pt(t) {}
+
+  PredefinedType pt() { return pd_pt; }
+
+  static AST_PredefinedType *narrow_from_decl(AST_Decl *d) {
+    return dynamic_cast<AST_PredefinedType *>(d);
+  }
+
+private:
+  PredefinedType pd_pt;
+};
+
+#endif

@@ -1,0 +1,50 @@
+// AST_Structure and AST_Exception: members and printing.
+#include "frontend/ast_structure.hh"
+
+#include "frontend/ast_enum.hh"
+#include "frontend/ast_constant.hh"
+#include "frontend/ast_field.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/utl_error.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_indenter.hh"
+
+void AST_Structure::dump_with_body(std::ostream &o, const char *keyword,
+                                   const std::string &after_name) {
+  o << keyword;
+  dump_local_name(o);
+  o << after_name << " {" << std::endl;
+  UTL_Indenter *indent = idl_global->indent();
+  indent->increase();
+  UTL_Scope::dump(o);
+  indent->decrease();
+  indent->skip_to(o);
+  o << "}";
+}
+
+void AST_Structure::dump(std::ostream &o) { dump_with_body(o, "struct ", ""); }
+
+AST_Field *AST_Structure::fe_add_field(AST_Field *f) { return add_declaration(f) ? f : nullptr; }
+
+AST_EnumVal *AST_Structure::fe_add_enum_val(AST_EnumVal *v) {
+  return add_declaration(v) ? v : nullptr;
+}
+
+AST_Structure *AST_Structure::fe_add_structure(AST_Structure *s) {
+  return add_local_type(s) ? s : nullptr;
+}
+
+AST_Union *AST_Structure::fe_add_union(AST_Union *u) { return add_local_type(u) ? u : nullptr; }
+
+AST_Enum *AST_Structure::fe_add_enum(AST_Enum *e) { return add_local_type(e) ? e : nullptr; }
+
+void AST_Exception::dump(std::ostream &o) { dump_with_body(o, "exception ", ""); }
+
+AST_Structure *AST_Exception::fe_add_structure(AST_Structure *s) {
+  AST_Decl *e = lookup_for_add(s, false);
+  if (e != nullptr && !can_be_redefined(e)) {
+    idl_global->err()->error2(UTL_Error::ILLEGAL_REDEFINITION, s, this);
+    return nullptr;
+  }
+  return AST_Structure::fe_add_structure(s);
+}

@@ -1,0 +1,29 @@
+// AST_Type: the declarations that can be used as types; AST_ConcreteType: the types that are
+// not interfaces or typedefs (predefined, struct, union, enum, array, sequence, string).
+#ifndef FRONTEND_AST_TYPE_HH
+#define FRONTEND_AST_TYPE_HH
+
+#include "frontend/ast_decl.hh"
+
+class AST_Type : public AST_Decl {
+public:
+  AST_Type(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Decl(nt, n, p) {}
+
+  static AST_Type *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Type *>(d); }
+};
+
+class AST_ConcreteType : public AST_Type {
+public:
+  AST_ConcreteType(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Type(nt, n, p) {}
+
+  static AST_ConcreteType *narrow_from_decl(AST_Decl *d) {
+    return dynamic_cast<AST_ConcreteType *>(d);
+  }
+};
+
+// Writes the dump of a type used inside another type's dump (a typedef's base, an element or
+// array base type). Chains of such types can be as long as the file is, so beyond a fixed depth
+// only the type's full name is written.
+void dump_type_reference(std::ostream &o, AST_Type *t);
+
+#endif
