@@ -1,0 +1,20 @@
+// The back end's entry points, the only way the driver reaches the back end: the node factory
+// for IDL mode, the main routine, the clean-up after front-end errors, the -Wb, texts and the
+// version banner.
+#ifndef NUX_BE_EXTERN_HH
+#define NUX_BE_EXTERN_HH
+
+class AST_Generator;
+
+// Creates the back end's node factory; exits 99 when it cannot.
+AST_Generator *BE_init();
+// Compiles the current input: the NUX script named in idl_global, or the parsed IDL tree.
+void BE_produce();
+// Removes the partly written output files.
+void BE_abort();
+// Receives the text after -Wb, on the command line; the back end takes no options.
+void BE_prep_arg(const char *text, bool flag);
+// Prints the back end's banner line on standard error.
+void BE_version();
+
+#endif
