@@ -1,0 +1,157 @@
+// Option parsing: one table entry per option letter says whether the option is a flag or takes
+// a value (attached, as in -Dname, or the next argument) and what it does with it.
+#include "driver/drv_args.hh"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "driver/drv_init.hh"
+#include "driver/drv_link.hh"
+#include "driver/drv_preproc.hh"
+#include "driver/drv_private.hh"
+#include "frontend/utl_global.hh"
+
+// The name used in messages when the command line gives none.
+static const char *const default_prog_name = "nuxc";
+
+// -A: the text and a blank go to the local escapes.
+static void append_escape(char, const char *text) {
+  char *escapes = idl_global->local_escapes();
+  if (strlen(escapes) + strlen(text) + 1 > size_t(DRV_ESCAPES_SIZE - 1))
+    DRV_fail(99, "%s: More than %d characters of -A escapes\n", DRV_prog_name(), DRV_ESCAPES_SIZE - 1);
+  strcat(escapes, text);
+  strcat(escapes, " ");
+}
+
+// -D, -I, -U: the option and its value become one preprocessor argument.
+static void pass_to_preprocessor(char letter, const char *value) {
+  char *argument = new char[strlen(value) + 3];
+  sprintf(argument, "-%c%s", letter, value);
+  DRV_cpp_putarg(argument);
+}
+
+// -W: "p," texts go to the preprocessor, "b," texts to the back end; a p or b without the
+// comma is ignored.
+static void pass_through(char, const char *text) {
+  if (text[0] != 'p' && text[0] != 'b') {
+    fprintf(stderr, "IDL: -W must be followed by 'p' or 'b'\n");
+    exit(99);
+  }
+  if (text[1] != ',')
+    return;
+  if (text[0] == 'p')
+    DRV_prep_cpp_arg(text + 2);
+  else
+    DRV_BE_prep_arg(text + 2, true);
+}
+
+// -Y: "p,path" names the preprocessor; any other text is ignored.
+static void set_preprocessor(char, const char *text) {
+  if (strncmp(text, "p,", 2) != 0)
+    return;
+  idl_global->set_cpp_location(text + 2);
+  DRV_cpp_new_location(text + 2);
+}
+
+static void set_back_end(char, const char *text) { idl_global->set_be(text); }
+
+struct Option {
+  char letter;
+  // The compile flag a flag-only option sets; 0 for an option that takes a value.
+  long flag;
+  void (*take_value)(char letter, const char *value);
+  // Whether a missing value is reported; -A alone just exits.
+  bool report_missing;
+};
+
+static const Option options[] = {
+    {'A', 0, append_escape, false},
+    {'D', 0, pass_to_preprocessor, true},
+    {'E', FLAG_PREPROCESS_ONLY, nullptr, false},
+    {'I', 0, pass_to_preprocessor, true},
+    {'U', 0, pass_to_preprocessor, true},
+    {'V', FLAG_SHOW_VERSION, nullptr, false},
+    {'W', 0, pass_through, true},
+    {'Y', 0, set_preprocessor, true},
+    {'b', 0, set_back_end, true},
+    {'d', FLAG_DUMP_TREE, nullptr, false},
+    {'u', FLAG_SHOW_USAGE, nullptr, false},
+    {'v', FLAG_TRACE, nullptr, false},
+    {'w', FLAG_NO_WARNINGS, nullptr, false},
+};
+
+static const Option *find_option(char letter) {
+  for (const Option &option : options)
+    if (option.letter == letter)
+      return &option;
+  return nullptr;
+}
+
+// Handles the option argv[i]; returns the index of the last argument it used.
+static long take_option(long argc, char **argv, long i) {
+  const char *arg = argv[i];
+  if (arg[1] == '\0') {
+    DRV_push_file(DRV_STDIN_NAME);
+    return i;
+  }
+  const Option *option = find_option(arg[1]);
+  if (option == nullptr) {
+    fprintf(stderr, "IDL: Illegal option '%s'\n", arg);
+    DRV_set_flag(FLAG_SHOW_USAGE);
+    return i;
+  }
+  if (option->take_value == nullptr) {
+    DRV_set_flag(option->flag);
+    return i;
+  }
+  if (arg[2] != '\0') {
+    option->take_value(option->letter, arg + 2);
+    return i;
+  }
+  if (i + 1 >= argc) {
+    if (option->report_missing)
+      fprintf(stderr, "IDL: missing argument after '%s' flag\n", arg);
+    exit(99);
+  }
+  option->take_value(option->letter, argv[i + 1]);
+  return i + 1;
+}
+
+void DRV_parse_args(long argc, char **argv) {
+  DRV_cpp_init();
+  idl_global->set_prog_name(argc > 0 && argv[0] != nullptr ? argv[0] : default_prog_name);
+  for (long i = 1; i < argc; i++) {
+    if (argv[i][0] == '-')
+      i = take_option(argc, argv, i);
+    else
+      DRV_push_file(argv[i]);
+  }
+}
+
+static const char *const usage_lines[] = {
+    "Legal flags:\n",
+    " -A...\t\t\tlocal implementation-specific escape\n",
+    " -Dname[=value]\t\tdefines name for preprocessor\n",
+    " -E\t\t\truns preprocessor only, prints on stdout\n",
+    " -Idir\t\t\tincludes dir in search path for preprocessor\n",
+    " -Uname\t\t\tundefines name for preprocessor\n",
+    " -V\t\t\tprints version info then exits\n",
+    " -W[p|b],arg1,argn\tpasses args to preprocessor or BE\n",
+    " -Yp,path\t\tdefines location of preprocessor\n",
+    " -bback_end\t\tcauses specified back end to be used\n",
+    " -u\t\t\tprints usage message and exits\n",
+    " -v\t\t\ttraces compilation stages\n",
+    " -w\t\t\tsuppresses IDL compiler warning messages\n",
+};
+
+void DRV_usage() {
+  fprintf(stderr, "%s: usage: %s [flag | file]*\n", DRV_prog_name(), DRV_prog_name());
+  for (const char *line : usage_lines)
+    fputs(line, stderr);
+}
+
+void DRV_version() {
+  fprintf(stderr, "%s, version %s\n", DRV_prog_name(), "1.3.0");
+  DRV_BE_version();
+}

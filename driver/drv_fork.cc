@@ -1,0 +1,70 @@
+// The driver's IDL path: DRV_drive runs the stages of one file (preprocessing, front-end start,
+// parse, error check, back end), DRV_fork runs DRV_drive in one child per file.
+#include "driver/drv_fork.hh"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "driver/drv_link.hh"
+#include "driver/drv_preproc.hh"
+#include "driver/drv_private.hh"
+#include "frontend/ast_module.hh"
+#include "frontend/utl_global.hh"
+
+// The highest exit status; an error count above it would wrap around, 256 errors to success.
+static const int max_status = 255;
+
+// With -v, names the stage about to start.
+static void trace(const char *stage, const char *name) {
+  if (DRV_flag(FLAG_TRACE))
+    fprintf(stderr, "%s: %s %s\n", DRV_prog_name(), stage, name);
+}
+
+void DRV_drive(const char *name) {
+  trace("preprocessing", name);
+  DRV_pre_proc(name);
+  DRV_FE_init_stage1();
+  // The root is created through the back end's node factory, so it is installed first.
+  idl_global->set_gen(DRV_BE_init());
+  DRV_FE_init_stage2();
+  trace("parsing", name);
+  DRV_FE_yyparse();
+  long errors = idl_global->err_count();
+  if (errors > 0) {
+    fprintf(stderr, "%s: %s: found %ld error%s\n", DRV_prog_name(), name, errors,
+            errors > 1 ? "s" : "");
+    DRV_BE_abort();
+    exit(errors < max_status ? int(errors) : max_status);
+  }
+  if (DRV_flag(FLAG_DUMP_TREE)) {
+    trace("dump", name);
+    fprintf(stderr, "Dump of AST:\n");
+    idl_global->root()->dump(std::cerr);
+  }
+  trace("BE processing on", name);
+  DRV_BE_produce();
+  exit(0);
+}
+
+void DRV_fork() {
+  for (DRV_file_index = 0; DRV_file_index < DRV_nfiles; DRV_file_index++) {
+    fflush(stdout);
+    pid_t pid = fork();
+    if (pid == 0)
+      DRV_drive(DRV_files[DRV_file_index]);
+    if (pid < 0) {
+      fprintf(stderr, "IDL: fork failed\n");
+      exit(99);
+    }
+    int status = DRV_wait_for(pid);
+    if (WIFSIGNALED(status))
+      exit(1);
+    if (WEXITSTATUS(status) != 0)
+      exit(WEXITSTATUS(status));
+  }
+  exit(0);
+}
