@@ -31,8 +31,9 @@ static const int tmp_suffix_length = 3;
 // The running preprocessor, 0 when none runs.
 static volatile pid_t cpp_pid = 0;
 
-// The signals that end a run; while the temporary files exist they are removed first.
-static const int cleanup_signals[] = {SIGINT, SIGTERM};
+// The signals that end a run; while the temporary files exist they are removed first. SIGPIPE
+// comes when the reader of -E output goes away, SIGHUP when the terminal does.
+static const int cleanup_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
 static const int n_cleanup_signals = sizeof cleanup_signals / sizeof cleanup_signals[0];
 static struct sigaction saved_actions[n_cleanup_signals];
 
@@ -187,15 +188,25 @@ static void copy_to_temp_file(const char *name, int copy_fd) {
   record_file_names(name);
 }
 
+// Makes the output file the standard output; it is already when nuxc was started with standard
+// output closed.
+static bool redirect_stdout(int out_fd) {
+  if (out_fd == STDOUT_FILENO)
+    return true;
+  if (dup2(out_fd, STDOUT_FILENO) < 0)
+    return false;
+  close(out_fd);
+  return true;
+}
+
 // In the child: the preprocessor writes to the output file. Failures are reported here and
 // reach the parent as status 99; the parent removes the temporary files.
 [[noreturn]] static void exec_preprocessor(int out_fd) {
   restore_signals();
-  if (dup2(out_fd, STDOUT_FILENO) < 0) {
+  if (!redirect_stdout(out_fd)) {
     fprintf(stderr, "%s: temp file %s dup error\n", DRV_prog_name(), tmp_file);
     _exit(99);
   }
-  close(out_fd);
   execvp(arglist[0], const_cast<char *const *>(arglist));
   fprintf(stderr, "%s: execvp of %s failed\n", DRV_prog_name(), arglist[0]);
   _exit(99);

@@ -1,6 +1,6 @@
 // The preprocessor's temporary files: created private to the user, and removed however the run
 // ends (success, -E, a failing, missing or killed preprocessor, a missing input, the argument
-// limit, an interrupt). The test learns the names the driver creates through a wrapper around
+// limit, an interrupt, a reader of -E output that went away). The test learns the names the driver creates through a wrapper around
 // mkstemps, so runs of other tests in /tmp at the same time do not disturb it.
 #include <dlfcn.h>
 #include <signal.h>
@@ -63,11 +63,22 @@ protected:
     return path;
   }
 
-  // Parses the options and preprocesses input; a run that returns ends with status 0.
-  static void preprocess(CommandLine &line, const std::string &input) {
+  // Parses the options and preprocesses input; a run that returns ends with status 0. Without a
+  // reader, standard output is a pipe whose reading end is closed.
+  static void preprocess(CommandLine &line, const std::string &input, bool reader = true) {
+    if (!reader)
+      close_reader_of_stdout();
     line.parse();
     DRV_pre_proc(input.c_str());
     exit(0);
+  }
+
+  static void close_reader_of_stdout() {
+    int ends[2];
+    if (pipe(ends) != 0)
+      return;
+    close(ends[0]);
+    dup2(ends[1], STDOUT_FILENO);
   }
 
   // The names the run created: one copy of the input and one output file.
@@ -88,6 +99,7 @@ struct Ending {
   std::vector<std::string> options;
   const char *input;  // relative to the scratch directory
   std::function<bool(int)> status;
+  bool reader = true;  // false: nobody reads standard output
 };
 
 static void PrintTo(const Ending &e, std::ostream *out) { *out << e.name; }
@@ -106,7 +118,7 @@ TEST_P(TempFileRemoval, NoTempFileIsLeft) {
   std::vector<std::string> options = e.options;
   options.push_back("-Yp," + cpp);
   CommandLine line(options);
-  EXPECT_EXIT(preprocess(line, scratch + "/" + e.input), e.status, "");
+  EXPECT_EXIT(preprocess(line, scratch + "/" + e.input, e.reader), e.status, "");
   std::vector<std::string> names = created_names();
   ASSERT_EQ(names.size(), 2u);
   EXPECT_EQ(names[0].substr(0, 10), "/tmp/idli_");
@@ -127,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"ArgumentLimit", "cat \"$input\"", beyond_argument_limit(), "a.idl",
                testing::ExitedWithCode(99)},
         Ending{"Interrupted", "kill -INT $PPID", {}, "a.idl", testing::KilledBySignal(SIGINT)},
-        Ending{"Terminated", "kill -TERM $PPID", {}, "a.idl", testing::KilledBySignal(SIGTERM)}),
+        Ending{"Terminated", "kill -TERM $PPID", {}, "a.idl", testing::KilledBySignal(SIGTERM)},
+        Ending{"ReaderGone", "cat \"$input\"", {"-E"}, "a.idl", testing::KilledBySignal(SIGPIPE),
+               false}),
     [](const testing::TestParamInfo<Ending> &info) { return std::string(info.param.name); });
 
 TEST_F(PreprocessorRun, TempFilesArePrivate) {
