@@ -15,6 +15,8 @@
 #include "qor/qor_y.hh"
 #include "qor/qor_y_actions.hh"
 
+using namespace qor_grammar;
+
 /* Room for 200 states, doubled as nesting deepens, up to 10000; deeper nesting is a syntax
    error. Long lists do not deepen the stack: both lists are left-recursive. */
 #define YYINITDEPTH 200

@@ -5,6 +5,8 @@
 #include "qor/qor_l.hh"
 #include "qor/qor_y.hh"
 
+namespace qor_grammar {
+
 namespace {
 
 // The last message of the list being built, so that appending does not walk the list.
@@ -53,3 +55,5 @@ dcp_val empty_sequence() {
 dcp_val new_union_value(dcp_val tag, dcp_val v) {
   return dcp_val{dcp_union, new cp_union{dcp_text(tag), v}};
 }
+
+}  // namespace qor_grammar

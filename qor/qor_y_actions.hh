@@ -5,6 +5,9 @@
 
 #include "qor/qor_struct.hh"
 
+// A namespace of its own keeps these general names clear of the rest of the program.
+namespace qor_grammar {
+
 // Starts a parse: the scanner from the top of cspin at line 1, an empty message list.
 void begin_qor_parse();
 
@@ -23,5 +26,7 @@ dcp_val close_valuelist(dcp_val list, int aggr_kind);
 dcp_val empty_sequence();
 // A union value with the tag item's text and the branch value.
 dcp_val new_union_value(dcp_val tag, dcp_val v);
+
+}  // namespace qor_grammar
 
 #endif
