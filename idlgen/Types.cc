@@ -1,0 +1,153 @@
+// Types: reading of the "types" file (one mapping a line: passing kind, kind or
+// "NT_pre_defined" and type name, "=", translation) and the core lookup that every mapping
+// form ends in.
+#include "idlgen/Types.hh"
+
+#include <cassert>
+#include <cstdio>
+#include <cstring>
+
+#include "foundation/FatalError.hh"
+#include "foundation/IgnorableError.hh"
+
+namespace {
+
+const char *const parmtypeWords[] = {"ret", "in", "out", "inout"};
+
+// The name a kind is looked up under when the caller names no type.
+const char *const localType = "local type";
+
+[[noreturn]] void syntax_error(const Dstr &path, int line, const char *text) {
+  FatalError("Syntax error in type map file ", path, " line ", line, text);
+}
+
+// The key of a predefined type in the map: a name that begins with the word "unsigned" is "u"
+// followed by the next word ("unsigned long long" gives "ulong"); any other name is itself.
+Dstr predefined_key(const Dstr &name) {
+  Dstr rest(name);
+  Dstr first;
+  rest /= first;
+  if (first != "unsigned")
+    return name;
+  Dstr second;
+  rest /= second;
+  Dstr key("u");
+  key += second;
+  return key;
+}
+
+}  // namespace
+
+Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in) {
+  assert(reps != nullptr);
+  Dstr path(binding);
+  path += "types";
+  FILE *f = fopen(path.aschar(), "r");
+  if (!f) {
+    perror("types");
+    FatalError("Can't open ", path, " for reading");
+  }
+  int number = 0;
+  for (Dstr line; !line.getline(f).isNull();)
+    read_line(line, ++number, path);
+  fclose(f);
+}
+
+// One mapping: "ret NT_struct = text" or "ret NT_pre_defined long = text". The "=" must stand
+// as a word of its own; the translation is everything after the first "=", without the blanks
+// and tabs that follow it.
+void Types::read_line(const Dstr &line, int number, const Dstr &path) {
+  const int equals = line.strchr('=');
+  if (equals < 0)
+    syntax_error(path, number, ": = not found");
+  const char *translation = line.ascharfrom(equals + 1);
+  translation += strspn(translation, " \t");
+
+  Dstr rest(line);
+  Dstr words[4];
+  for (Dstr &word : words) {
+    rest /= word;
+    if (word.isNull())
+      syntax_error(path, number, ": not enough arguments on line");
+  }
+  Map &map = maps[string2parmtype(words[0], number, path)];
+  const bool predefined = words[1] == "NT_pre_defined";
+  if (words[predefined ? 3 : 2] != "=")
+    syntax_error(path, number, ": = not found where expected");
+  if (predefined)
+    map.byPredefined.define(words[2], translation);
+  else
+    map.byKind.define(words[1], translation);
+}
+
+Types::parmtype Types::string2parmtype(const Dstr &word, int line, const Dstr &path) {
+  for (int pt = ret; pt <= inout; ++pt) {
+    if (word == parmtypeWords[pt])
+      return static_cast<parmtype>(pt);
+  }
+  syntax_error(path, line, ": arg1 not ret, in, out, or inout");
+}
+
+const char *Types::parmtype2string(parmtype pt) {
+  assert(pt >= ret && pt <= inout);
+  return parmtypeWords[pt];
+}
+
+Types::parmtype Types::direction2parmtype(AST_Argument::Direction d) {
+  static const parmtype kinds[] = {in, out, inout};
+  assert(d >= AST_Argument::ARG_IN && d <= AST_Argument::ARG_INOUT);
+  return kinds[d];
+}
+
+const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt,
+                           const Dstr &basesub) {
+  static Dstr translation;
+  const Dstr kindName(kind);
+  const char *ptWord = parmtype2string(pt);
+  if (kindName == "NT_typedef")
+    FatalError("A typedef has been stringified.  This indicates a compiler bug.");
+  const Map &map = maps[pt];
+  translation = kindName == "NT_pre_defined" ? map.byPredefined.translate(predefined_key(name))
+                                             : map.byKind.translate(kindName);
+  if (translation.isNull()) {
+    IgnorableError("No mapping for type ", ptWord, " ", kindName, " ", name);
+    return translation;
+  }
+  if (translation == "unimplemented") {
+    IgnorableError("Mapping for type ", ptWord, " ", kindName, " ", name,
+                   " is unimplemented in this binding");
+    translation = Dstr();
+    return translation;
+  }
+  reps->define("TYPESSUBNAME", Dstr(subname));
+  reps->define("BASESUBNAME", basesub);
+  reps->do_subs(translation);
+  return translation;
+}
+
+const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &name,
+                           parmtype pt) {
+  return mapType(subname, kind, name, pt, Dstr());
+}
+
+const Dstr &Types::mapType(const char *kind, const char *name, parmtype pt) {
+  return mapType(name, kind, Dstr(name), pt);
+}
+
+const Dstr &Types::mapType(const char *kind, const Dstr &name, parmtype pt) {
+  return mapType(name.asrawchar(), kind, name, pt);
+}
+
+const Dstr &Types::mapType(const char *kind, const char *name, AST_Argument::Direction d) {
+  return mapType(kind, name, direction2parmtype(d));
+}
+
+const Dstr &Types::mapType(const char *kind, AST_Argument::Direction d) {
+  return mapType(kind, direction2parmtype(d));
+}
+
+const Dstr &Types::mapType(const char *kind, parmtype pt) {
+  return mapType(localType, kind, Dstr(localType), pt);
+}
+
+const Dstr &Types::mapType(const Dstr &kind, parmtype pt) { return mapType(kind.aschar(), pt); }

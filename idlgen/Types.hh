@@ -1,0 +1,58 @@
+// Types: the type map of a binding, read from its "types" file. For a kind of type (or the name
+// of a predefined type) and a way of passing it, it gives the text that writes the type in the
+// target language, filled with the shared substitution variables.
+#ifndef IDLGEN_TYPES_HH
+#define IDLGEN_TYPES_HH
+
+#include "foundation/AList.hh"
+#include "foundation/Dstr.hh"
+#include "foundation/Replacements.hh"
+#include "frontend/ast_field.hh"
+
+class Types {
+public:
+  // How a value of the type is passed; the words of the types file are "ret", "in", "out" and
+  // "inout".
+  enum parmtype { ret, in, out, inout };
+
+  // Reads binding + "types"; a missing file or a syntax error in it is fatal. reps is the shared
+  // substitution list that translations are filled from.
+  Types(const Dstr &binding, Replacements *reps_in);
+  Types(const Types &) = delete;
+  Types &operator=(const Types &) = delete;
+
+  // The passing kind named by word; anything else is a fatal syntax error at line of path.
+  static parmtype string2parmtype(const Dstr &word, int line, const Dstr &path);
+  static const char *parmtype2string(parmtype pt);
+  // An argument's direction as a passing kind: in, out, inout.
+  static parmtype direction2parmtype(AST_Argument::Direction d);
+
+  // The translation of kind (or, for "NT_pre_defined", of the predefined type name) passed as
+  // pt, with TYPESSUBNAME = subname and BASESUBNAME = basesub filled in. A missing or
+  // "unimplemented" mapping records its message with IgnorableError and gives a null string.
+  // Every form returns the same static string, which the next call overwrites.
+  const Dstr &mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt,
+                      const Dstr &basesub);
+  const Dstr &mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt);
+  const Dstr &mapType(const char *kind, const char *name, parmtype pt);
+  const Dstr &mapType(const char *kind, const Dstr &name, parmtype pt);
+  const Dstr &mapType(const char *kind, const char *name, AST_Argument::Direction d);
+  // A kind asked for without naming a type: the type's name is "local type".
+  const Dstr &mapType(const char *kind, parmtype pt);
+  const Dstr &mapType(const char *kind, AST_Argument::Direction d);
+  const Dstr &mapType(const Dstr &kind, parmtype pt);
+
+private:
+  // The translations of one passing kind.
+  struct Map {
+    AList byKind;
+    AList byPredefined;
+  };
+
+  void read_line(const Dstr &line, int number, const Dstr &path);
+
+  Replacements *reps;
+  Map maps[4];
+};
+
+#endif
