@@ -1,10 +1,12 @@
 // CodeGenerator: the process-wide cache of binding files, the template-file format (a "//"
-// comment header), template emission, and the scope-name variables.
+// comment header), template emission, the scope-name variables and class openings.
 #include "foundation/CodeGenerator.hh"
 
 #include <cassert>
 
 #include "foundation/FatalError.hh"
+#include "foundation/ScopedName.hh"
+#include "frontend/ast_interface.hh"
 
 // One template line, without its newline.
 struct BindingLine {
@@ -139,4 +141,38 @@ void CodeGenerator::set_interface(const Dstr &name) {
   variables->define("JAVAMODSEP", module.length() == 0 ? "" : ".");
   variables->define("INTERFACE_NAME", interface);
   variables->define("UINTERFACE", flatInterface);
+}
+
+Dstr CodeGenerator::with_separator(const Dstr &name) const {
+  Dstr separated(name);
+  scopeSeparator.do_subs(separated);
+  return separated;
+}
+
+// Every base template sees CLASS_NAME as last defined: the class's own name before the first
+// base, then the class of the base just emitted.
+void CodeGenerator::do_class_begin(Dstr &out, const Dstr &className, AST_Interface *iface,
+                                   const char *prefix, AList *classmap) {
+  assert(variables != nullptr && iface != nullptr);
+  auto emit = [&](const char *suffix) { cat_binding(out, join_pieces(prefix, suffix)); };
+  variables->define("CLASS_NAME", with_separator(className));
+  emit(".class.begin");
+  for (long i = 0; i < iface->n_inherits(); ++i) {
+    emit(i == 0 ? ".class.inherits.begin" : ".class.inherits.separator");
+    const Dstr base = scopedNameOf(iface->inherits()[i]->name());
+    const Dstr baseClass(classmap->translate(base));
+    if (baseClass.isNull())
+      FatalError("Can't find class corresponding to interface ", base);
+    variables->define("CLASS_NAME", with_separator(baseClass));
+    emit(".class.inherits");
+  }
+  emit(".class.members.begin");
+  variables->define("CLASS_NAME", className);
+}
+
+void CodeGenerator::do_class_begin(FILE *f, const Dstr &className, AST_Interface *iface,
+                                   const char *prefix, AList *classmap) {
+  Dstr text;
+  do_class_begin(text, className, iface, prefix, classmap);
+  fputs(text.aschar(), f);
 }
