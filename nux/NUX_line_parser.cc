@@ -1,0 +1,127 @@
+// NUX_line_parser: keyword tables and the classification of one script line. Lines inside an
+// inline block, and the text after "inline", pass through whole; "print", "println", "return"
+// and "set" take the rest of the line; every other command takes up to six words.
+#include "nux/NUX_line_parser.hh"
+
+#include <cstddef>
+#include <cstdio>
+
+namespace {
+
+struct Keyword {
+  const char *word;
+  int code;
+};
+
+// Commands whose argument is the rest of the line after the keyword.
+const Keyword restCommands[] = {
+    {"print", nux_print}, {"println", nux_println}, {"return", nux_return}};
+
+// Second words after "begin"; any other names a function.
+const Keyword beginWords[] = {{"script", nux_begin_script},
+                              {"test", nux_begin_test},
+                              {"timedloop", nux_begin_timedloop},
+                              {"loop", nux_begin_loop}};
+
+// Second words after "end"; any other names a function.
+const Keyword endWords[] = {{"if", nux_end_if},
+                            {"script", nux_end_script},
+                            {"test", nux_end_test},
+                            {"timedloop", nux_end_timedloop},
+                            {"loop", nux_end_loop},
+                            {"while", nux_end_while}};
+
+// Commands named by their first word alone.
+const Keyword commands[] = {
+    {"create", nux_create},   {"serve", nux_serve},   {"call", nux_call},
+    {"default", nux_default}, {"declare", nux_declare}, {"if", nux_if},
+    {"else", nux_else},       {"use", nux_use},       {"bind", nux_bind},
+    {"assert", nux_assert},   {"catch", nux_catch},   {"try", nux_try},
+    {"fail", nux_fail},       {"nogo", nux_nogo},     {"while", nux_while},
+    {"read", nux_read},       {"fork", nux_fork},     {"clearcounter", nux_clearcounter}};
+
+// The code of word in table, or fallback when it is not there.
+template <size_t N> int find_keyword(const Keyword (&table)[N], const Dstr &word, int fallback) {
+  for (const Keyword &k : table) {
+    if (word == k.word)
+      return k.code;
+  }
+  return fallback;
+}
+
+// Truncates text at the first "//", inside quotes or not.
+void cut_at_comment(Dstr &text) {
+  const int slashes = text.strstr("//");
+  if (slashes >= 0)
+    text -= slashes;
+}
+
+// The line that closes an inline block: its first two words are "end" and "inline".
+bool ends_inline_block(const Dstr &line) {
+  Dstr rest(line);
+  Dstr first;
+  Dstr second;
+  rest /= first;
+  rest /= second;
+  return first == "end" && second == "inline";
+}
+
+}  // namespace
+
+int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr &a4, Dstr &a5,
+                           Dstr &a6) {
+  // Inside a "begin inline" block; the process compiles one script, so it is never reset.
+  static bool is_inline = false;
+  Dstr *const args[] = {&a1, &a2, &a3, &a4, &a5, &a6};
+  for (Dstr *arg : args)
+    *arg = Dstr();
+
+  if (is_inline) {
+    if (!ends_inline_block(line)) {
+      a1 = line;
+      return nux_inline;
+    }
+    is_inline = false;
+    return nux_nothing;
+  }
+
+  Dstr rest(line);
+  Dstr w;
+  rest /= w;
+  if (w == "inline") {
+    a1 = rest;
+    return nux_inline;
+  }
+  cut_at_comment(rest);
+  const int restCode = find_keyword(restCommands, w, nux_not_a_command);
+  if (restCode != nux_not_a_command) {
+    a1 = rest;
+    return restCode;
+  }
+  if (w == "set") {
+    rest /= a1;
+    a2 = rest;
+    return nux_set;
+  }
+
+  Dstr words(line);
+  cut_at_comment(words);
+  words /= w;
+  for (Dstr *arg : args)
+    words /= *arg;
+  if (w.isNull())
+    return nux_nothing;
+  if (w == "begin") {
+    if (a1 == "inline") {
+      is_inline = true;
+      return nux_nothing;
+    }
+    return find_keyword(beginWords, a1, nux_begin_function);
+  }
+  if (w == "end")
+    return find_keyword(endWords, a1, nux_end_function);
+  const int code = find_keyword(commands, w, nux_not_a_command);
+  if (code == nux_not_a_command)
+    fprintf(stderr, "Unrecognized NUX command: %s\n", w.aschar());
+  return code;
+}
