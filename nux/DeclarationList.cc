@@ -1,0 +1,43 @@
+// DeclarationList: declarations in script order, lookup by name, and the prefixing of declared
+// names in expressions.
+#include "nux/DeclarationList.hh"
+
+#include "foundation/IgnorableError.hh"
+
+DeclarationList::DeclarationList(const Dstr &prefix_in) : prefix(prefix_in) {}
+
+DeclarationList::~DeclarationList() {
+  for (declaration *d : declarations)
+    delete d;
+}
+
+void DeclarationList::add(const Dstr &type, const Dstr &name, const Dstr &header,
+                          const Dstr &host, const Dstr &server, const Dstr &marker) {
+  declarations.push_back(new declaration{type, name, header, host, server, marker});
+  // A "declare" line without a name declares nothing that an expression could refer to.
+  if (prefix.length() == 0 || name.length() == 0)
+    return;
+  Dstr prefixed(prefix);
+  prefixed += name;
+  substitutions.define(name, prefixed);
+}
+
+DeclarationList::declaration *DeclarationList::operator[](const Dstr &name) const {
+  for (declaration *d : declarations) {
+    if (d->name == name)
+      return d;
+  }
+  IgnorableError("No such declaration: ", name);
+  return nullptr;
+}
+
+DeclarationList::declaration *DeclarationList::operator[](const char *name) const {
+  return (*this)[Dstr(name)];
+}
+
+void DeclarationList::do_subs_Java(Dstr &text) const { substitutions.do_subs_Java(text); }
+
+void check(const DeclarationList::declaration *d) {
+  if (!d)
+    FatalError(ignerrmsg);
+}

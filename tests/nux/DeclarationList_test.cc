@@ -1,0 +1,68 @@
+// Unit tests of the declaration list: lookup of the first declaration of a name, the recorded
+// message of a failed lookup, records that stay put as the list grows, and the prefixing of
+// declared names in expressions.
+#include "nux/DeclarationList.hh"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "foundation/IgnorableError.hh"
+
+namespace {
+
+void declare(DeclarationList &list, const char *type, const char *name, const char *host = nullptr) {
+  list.add(Dstr(type), Dstr(name), Dstr(), Dstr(host), Dstr(), Dstr());
+}
+
+TEST(DeclarationList, LookupFindsTheFirstDeclarationAndRecordsMisses) {
+  DeclarationList list(Dstr("g_"));
+  declare(list, "Bank::Account", "acct", "hostA");
+  declare(list, "Other", "acct", "hostB");
+  const DeclarationList::declaration *d = list["acct"];
+  ASSERT_NE(nullptr, d);
+  EXPECT_STREQ("Bank::Account", d->type.aschar());
+  EXPECT_STREQ("hostA", d->host.aschar());
+  EXPECT_TRUE(d->header.isNull());
+
+  EXPECT_EQ(nullptr, list[Dstr("other")]);
+  EXPECT_STREQ("No such declaration: other", ignerrmsg.aschar());
+  EXPECT_EXIT(check(list["missing"]), testing::ExitedWithCode(255),
+              "^Fatal Error: No such declaration: missing\n$");
+}
+
+TEST(DeclarationList, RecordsStayPutWhileTheListGrows) {
+  DeclarationList list(Dstr(""));
+  declare(list, "T", "first");
+  const DeclarationList::declaration *first = list["first"];
+  for (int i = 0; i < 100; ++i)
+    declare(list, "T", ("v" + std::to_string(i)).c_str());
+  EXPECT_EQ(first, list["first"]);
+  EXPECT_STREQ("first", first->name.aschar());
+  EXPECT_STREQ("v99", list["v99"]->name.aschar());
+}
+
+TEST(DeclarationList, DeclaredNamesTakeThePrefixInExpressions) {
+  const struct {
+    const char *prefix;
+    const char *text;
+    const char *rewritten;
+  } cases[] = {
+      {"g_", "a + b.a + f(b) + \"a\"", "g_a + g_b.a + f(g_b) + \"a\""},
+      {"g_", " \"Total: \" + count", " \"Total: \" + g_count"},
+      {"g_", "ab + a_1 + (a)", "ab + g_a_1 + (g_a)"},
+      {"", "a + b + count", "a + b + count"},
+  };
+  for (const auto &c : cases) {
+    DeclarationList list{Dstr(c.prefix)};
+    for (const char *name : {"a", "b", "count", "a"})
+      declare(list, "long", name);
+    // A declaration without a name has nothing to rewrite.
+    declare(list, "Bank::Account", nullptr);
+    Dstr text(c.text);
+    list.do_subs_Java(text);
+    EXPECT_STREQ(c.rewritten, text.aschar()) << "prefix " << c.prefix << ": " << c.text;
+  }
+}
+
+}  // namespace
