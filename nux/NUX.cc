@@ -1,0 +1,279 @@
+// NUX: construction over the binding, and the compilation loop: start-up variables and opening
+// templates, main, one dispatch per script line through a table indexed by command code, and
+// at the end the functions, the closing templates and the header.
+#include "nux/NUX.hh"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "foundation/FatalError.hh"
+#include "foundation/IgnorableError.hh"
+#include "idlgen/Types.hh"
+
+namespace {
+
+// What one run of the loop keeps from line to line.
+struct Compilation {
+  Compilation(FILE *cc_in, const Dstr &prefix) : cc(cc_in), host("localhost"), declarations(prefix) {}
+
+  FILE *cc;
+  // Host of the latest created object that had one; serve starts servers there.
+  Dstr host;
+  // Interface scoped name to generated class name, filled by the IDL generator.
+  AList classmap;
+  Headerfile header;
+  DeclarationList declarations;
+  FunctionList *functions = nullptr;
+};
+
+// The argument words of one script line.
+struct Arguments {
+  Dstr a1, a2, a3, a4, a5, a6;
+};
+
+using Handler = void (*)(NUX &nux, Compilation &c, Arguments &a);
+
+// The declaration of a variable the command needs; an undeclared one ends the run.
+DeclarationList::declaration *look_up(Compilation &c, const Dstr &name) {
+  DeclarationList::declaration *d = c.declarations[name];
+  check(d);
+  return d;
+}
+
+// The declared name with the binding's prefix, as expressions refer to it.
+Dstr prefixed_name(Compilation &c, const DeclarationList::declaration *d) {
+  Dstr name(d->name);
+  c.declarations.do_subs_Java(name);
+  return name;
+}
+
+// The file a "serve" line names as the server: the working directory + "/server".
+Dstr server_file(int lineNumber) {
+  char temppath[1024];
+  if (!getcwd(temppath, sizeof temppath)) {
+    if (errno == ERANGE)
+      FatalError("Working directory longer than ", static_cast<int>(sizeof temppath - 1),
+                 " characters for serve on line ", lineNumber, " of NUX file");
+    FatalError("Can't read the working directory (", strerror(errno), ") for serve on line ",
+               lineNumber, " of NUX file");
+  }
+  Dstr path(temppath);
+  path += "/server";
+  return path;
+}
+
+void do_declare_line(NUX &nux, Compilation &c, Arguments &a) {
+  if (a.a1 == "value") {
+    c.declarations.add(a.a2, a.a3, a.a4, a.a5, a.a6, a.a6);
+    nux.do_declare_value(c.cc, a.a2, a.a3, c.header);
+    return;
+  }
+  // "declare type name marker": with exactly three arguments the third is the marker.
+  if (!a.a3.isNull() && a.a4.isNull()) {
+    a.a6 = a.a3;
+    a.a3 = Dstr();
+  }
+  c.declarations.add(a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);
+  nux.do_declare(c.cc, c.header, a.a1, a.a2, a.a3);
+}
+
+void do_create_line(NUX &nux, Compilation &c, Arguments &a) {
+  const DeclarationList::declaration *d = look_up(c, a.a1);
+  nux.do_create(&c.classmap, d->type, d->name, d->marker, prefixed_name(c, d), d->server);
+  if (d->host.length() > 0)
+    c.host = d->host;
+}
+
+void do_bind_line(NUX &nux, Compilation &c, Arguments &a) {
+  const DeclarationList::declaration *d = look_up(c, a.a1);
+  nux.do_bind(d->type, prefixed_name(c, d), d->marker, d->server, d->host);
+}
+
+void do_catch_line(NUX &nux, Compilation &c, Arguments &a) {
+  const DeclarationList::declaration *d = look_up(c, a.a1);
+  c.declarations.do_subs_Java(a.a1);
+  nux.do_catch(a.a1, d->type);
+}
+
+// The handler of each command code, in code order. Expressions are rewritten to the prefixed
+// names of declared variables before the emitters see them.
+const Handler handlers[nux_command_count] = {
+    /* nothing */ [](NUX &, Compilation &, Arguments &) {},
+    /* begin */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      nux.do_begin_function(*c.functions, c.declarations, a.a1);
+    },
+    /* create */ do_create_line,
+    /* serve */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      nux.do_serve(c.host, a.a1, server_file(nux.lineNumber));
+    },
+    /* return */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      nux.do_return(a.a1);
+    },
+    /* end */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); },
+    /* declare */ do_declare_line,
+    /* use */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      nux.do_use(*c.functions, c.declarations, a.a1, &c.classmap);
+    },
+    /* bind */ do_bind_line,
+    /* inline */ [](NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); },
+    /* print */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      nux.do_print(a.a1);
+    },
+    /* println */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      nux.do_println(a.a1);
+    },
+    /* if */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      c.declarations.do_subs_Java(a.a3);
+      nux.do_if(a.a1, a.a2, a.a3, a.a4, a.a5);
+    },
+    /* else */ [](NUX &nux, Compilation &, Arguments &) { nux.do_else(); },
+    /* end if */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_if(); },
+    /* begin script */ [](NUX &nux, Compilation &, Arguments &) { nux.do_begin_script(); },
+    /* end script */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_script(); },
+    /* call */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      nux.do_call_case(a.a1);
+    },
+    /* default */ [](NUX &nux, Compilation &, Arguments &) { nux.do_default_case(); },
+    /* assert */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      c.declarations.do_subs_Java(a.a3);
+      nux.do_assert(a.a1, a.a2, a.a3, a.a4, a.a5);
+    },
+    /* catch */ do_catch_line,
+    /* try */ [](NUX &nux, Compilation &, Arguments &) { nux.do_try(); },
+    /* begin test */
+    [](NUX &nux, Compilation &c, Arguments &a) { nux.do_begin_test(a.a2, c.header); },
+    /* end test */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_test(); },
+    /* fail */ [](NUX &nux, Compilation &, Arguments &) { nux.do_fail(); },
+    /* nogo */ [](NUX &nux, Compilation &, Arguments &) { nux.do_nogo(); },
+    /* while */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      c.declarations.do_subs_Java(a.a3);
+      nux.do_while(a.a1, a.a2, a.a3, a.a4, a.a5);
+    },
+    /* end while */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_while(); },
+    /* read */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a2);
+      nux.do_read(a.a1, a.a2);
+    },
+    /* begin timedloop */
+    [](NUX &nux, Compilation &, Arguments &a) { nux.do_begin_timedloop(a.a2); },
+    /* end timedloop */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_timedloop(); },
+    /* fork */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_fork(a.a1); },
+    /* begin loop */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_begin_loop(a.a2); },
+    /* end loop */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_loop(); },
+    /* clearcounter */ [](NUX &nux, Compilation &, Arguments &) { nux.do_clearcounter(); },
+    /* set */
+    [](NUX &nux, Compilation &c, Arguments &a) {
+      c.declarations.do_subs_Java(a.a1);
+      c.declarations.do_subs_Java(a.a2);
+      nux.do_set(a.a1, a.a2);
+    },
+    /* not a command */
+    [](NUX &nux, Compilation &, Arguments &) {
+      FatalError("Parse error on line ", nux.lineNumber, " of NUX file");
+    },
+};
+
+// t formatted by strftime, as UTC or local time.
+Dstr format_time(time_t t, bool utc, const char *format) {
+  struct tm parts;
+  char text[80] = "";
+  if ((utc ? gmtime_r(&t, &parts) : localtime_r(&t, &parts)) != nullptr)
+    strftime(text, sizeof text, format, &parts);
+  return Dstr(text);
+}
+
+}  // namespace
+
+NUX::NUX(const Dstr &binding)
+    : CodeGenerator(binding), idlGenerator(nullptr), activeFunction(nullptr),
+      activeDecl(nullptr), mainFunction(nullptr), lineNumber(0) {
+  fprintf(stderr, "Using binding %s\n", bindingDir.aschar());
+  variables = new Replacements;
+  types = new Types(binding, variables);
+  idlGenerator = new BE_IDL(binding, variables, types);
+}
+
+NUX::~NUX() {
+  delete idlGenerator;
+  delete variables;
+  delete types;
+}
+
+void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
+                      unsigned long *serialnum, AST_Decl *root_decl, bool nuxMode,
+                      const Dstr &outputBase) {
+  Dstr prefix;
+  cat_binding(prefix, "globalsprefix");
+  prefix.noTrailingWhitespace();
+  Compilation c(cc, prefix);
+  mainFunction = nullptr;
+  activeFunction = nullptr;
+
+  // Start-up variables: a header guard unique to this compilation, the header's name as a
+  // string literal, the time stamps and the class names.
+  const time_t t = time(nullptr);
+  const unsigned long n = (*serialnum)++;
+  variables->define("HEADER_CHECK", join_pieces("h", static_cast<unsigned long>(t), "h",
+                                                static_cast<unsigned long>(getpid()), "h", n,
+                                                "_h"));
+  variables->define("HEADER_FILE", join_pieces("\"", hfilename, "\""));
+  variables->define("ZTIME", format_time(t, true, "%Y-%m-%d %H:%M:%SZ"));
+  variables->define("TIMESTAMP", format_time(t, false, "%Y-%m-%d %H:%M:%S"));
+  variables->define("UTILCLASS", join_pieces(outputBase, "Utils"));
+  cat_binding(c.header.top, "hh.begin");
+  cat_binding(cc, "cc.begin");
+
+  c.functions = nuxMode ? new FunctionList
+                        : idlGenerator->do_idl(c.header, cc, root_decl, &c.classmap);
+  mainFunction = new Function;
+  mainFunction->cc_function_name = "main";
+  mainFunction->returnType = "int";
+  variables->define("MAINCLASS", outputBase);
+  cat_binding(mainFunction->cc_begin, "cc.main.begin");
+  cat_binding(mainFunction->cc_code, "cc.main.stubout");
+  cat_binding(mainFunction->cc_end, "cc.main.end");
+  c.functions->add(mainFunction);
+
+  NUX_line_parser parser;
+  lineNumber = 0;
+  for (Dstr line; !line.getline(script).isNull();) {
+    ++lineNumber;
+    Arguments a;
+    const int code = parser.parse(line, a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);
+    if (code < 0 || code >= nux_command_count) {
+      fprintf(stderr, "Parse error on line %d of NUX file\n", lineNumber);
+      FatalError("Unknown token returned by NUX line parser");
+    }
+    handlers[code](*this, c, a);
+  }
+  // A read error would otherwise pass for the end of the script.
+  if (ferror(script))
+    FatalError("Can't read line ", lineNumber + 1, " of NUX file");
+
+  output_cc(cc, *c.functions, &c.classmap);
+  cat_binding(cc, "cc.end");
+  cat_binding(c.header.bottom, "hh.end");
+  c.header.middle += "\n";
+  c.header.write(hh);
+}

@@ -1,0 +1,137 @@
+// NUX: the NUX script compiler. It reads a script line by line, defines the substitution
+// variables of each command and emits its binding templates into the body of the function
+// being defined, the source file or the header. In IDL mode its IDL generator first supplies
+// the server classes whose functions the script defines.
+#ifndef NUX_NUX_HH
+#define NUX_NUX_HH
+
+#include <cstdio>
+
+#include "foundation/AList.hh"
+#include "foundation/CodeGenerator.hh"
+#include "foundation/Dstr.hh"
+#include "idlgen/BE_IDL.hh"
+#include "idlgen/FunctionList.hh"
+#include "idlgen/Headerfile.hh"
+#include "nux/DeclarationList.hh"
+#include "nux/NUX_line_parser.hh"
+
+class AST_Decl;
+
+class NUX : public CodeGenerator {
+public:
+  using declaration = DeclarationList::declaration;
+
+  // Loads the scope separator, reports the binding on standard error, creates the shared
+  // variable list, reads the type map and creates the IDL generator; owns all three.
+  explicit NUX(const Dstr &binding);
+  ~NUX() override;
+  NUX(const NUX &) = delete;
+  NUX &operator=(const NUX &) = delete;
+
+  // Compiles script into hh and cc, which stay open. root_decl is the IDL tree (null in NUX
+  // mode); *serialnum numbers the compilations of the process; outputBase is the output file
+  // name without extension.
+  void do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
+                   unsigned long *serialnum, AST_Decl *root_decl, bool nuxMode,
+                   const Dstr &outputBase);
+
+  // Generated functions. name is "main", "variable::operation" or "Interface::operation";
+  // through an interface name only stubs match, and with skipGetters attribute getters are
+  // passed over. Null, with the message recorded, when nothing matches.
+  Function *nuxfunction2realfunction(FunctionList &functions, DeclarationList &declarations,
+                                     const Dstr &name, declaration *&decl, int skipGetters);
+  void do_begin_function(FunctionList &functions, DeclarationList &declarations,
+                         const Dstr &name);
+  void do_end_function(const Dstr &name);
+  // Writes every function, each run of functions of one interface as one class.
+  void output_cc(FILE *cc, FunctionList &functions, AList *classmap);
+
+  // Declarations and servers.
+  void do_declare(FILE *cc, Headerfile &hh, const Dstr &type, const Dstr &name,
+                  const Dstr &header);
+  void do_declare_value(FILE *cc, const Dstr &type, const Dstr &name, Headerfile &hh);
+  void do_create(AList *classmap, const Dstr &type, const Dstr &name, const Dstr &marker,
+                 const Dstr &prefixedName, const Dstr &server);
+  void do_bind(const Dstr &type, const Dstr &prefixedName, const Dstr &marker,
+               const Dstr &server, const Dstr &host);
+  void do_serve(const Dstr &host, const Dstr &server, const Dstr &serverFile);
+
+  // Values, text and control flow.
+  void do_return(const Dstr &value);
+  void do_inline(const Dstr &text, FILE *cc);
+  void do_print(const Dstr &value);
+  void do_println(const Dstr &value);
+  void do_set(const Dstr &target, const Dstr &value);
+  void do_read(const Dstr &file, const Dstr &target);
+  void do_fork(const Dstr &value);
+  void do_if(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
+             const Dstr &tolerance);
+  void do_while(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
+                const Dstr &tolerance);
+  void do_else();
+  void do_end_if();
+  void do_end_while();
+
+  // Conditions of if, while and assert: out becomes the filled condition template.
+  void do_condexp(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
+                  const Dstr &tolerance, Dstr &out);
+  void do_condexp_number_compare(const Dstr &left, const Dstr &op, const Dstr &right,
+                                 const Dstr &plusminus, const Dstr &tolerance, Dstr &out);
+  void do_condexp_string_compare(const Dstr &left, const Dstr &op, const Dstr &right,
+                                 Dstr &out);
+  void do_condexp_true(Dstr &out);
+  // A test of the condition that prints what is tested, the actual value and the verdict.
+  void do_assert(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
+                 const Dstr &tolerance);
+
+  // Scripts: bodies that act differently on successive calls of their function.
+  void do_begin_script();
+  void do_call_case(const Dstr &label);
+  void do_default_case();
+  void do_end_script();
+  void do_clearcounter();
+
+  // Tests, loops and exceptions.
+  void do_begin_test(const Dstr &number, Headerfile &hh);
+  void do_end_test();
+  void do_fail();
+  void do_nogo();
+  void do_begin_timedloop(const Dstr &value);
+  void do_end_timedloop();
+  void do_begin_loop(const Dstr &value);
+  void do_end_loop();
+  void do_try();
+  void do_catch(const Dstr &prefixedName, const Dstr &type);
+
+  // Reads a QOR file and writes the call scripts of the functions its messages call.
+  void do_use(FunctionList &functions, DeclarationList &declarations, const Dstr &filename,
+              AList *classmap);
+
+  BE_IDL *idlGenerator;
+  // The function whose body is being written; null outside "begin" ... "end".
+  Function *activeFunction;
+  Dstr activeName;
+  // The declared variable through which the active function was named, or null.
+  declaration *activeDecl;
+  Function *mainFunction;
+  // The script line being compiled, from 1.
+  int lineNumber;
+
+private:
+  // Stops with "No active function at line N of NUX file" outside a function.
+  void require_active_function() const;
+  // Emits key into the active function's body.
+  void emit_code(const char *key);
+  // A command of the active function: key, without variables of its own.
+  void emit_statement(const char *key);
+  // A command of the active function: VALUE = value, then key.
+  void emit_value(const char *key, const Dstr &value);
+  // Emits key into the active function's body, or straight to cc outside any function.
+  void emit_code_or_file(FILE *cc, const char *key);
+  // The shared condition of if and while: its variables, CONDEXP, then key.
+  void emit_conditional(const char *key, const Dstr &left, const Dstr &op, const Dstr &right,
+                        const Dstr &plusminus, const Dstr &tolerance);
+};
+
+#endif
