@@ -1,7 +1,171 @@
-// Placeholder for the back end's main routine until the NUX compiler is built: BE_produce
-// compiles nothing and BE_abort has no output to remove.
+// The back end's main routine and its clean-up. BE_produce finds the binding, derives the
+// script, header and source names from the input name and the binding's "extensions", runs the
+// NUX compiler and checks that the outputs were written; BE_abort removes partial outputs.
 #include "nux/be_extern.hh"
 
-void BE_produce() {}
+#include <cassert>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
-void BE_abort() {}
+#include "foundation/FatalError.hh"
+#include "frontend/ast_module.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_string.hh"
+#include "nux/NUX.hh"
+
+namespace {
+
+// The header written; "/dev/null" when the binding wants none.
+Dstr hfilename;
+Dstr ccfilename;
+FILE *srv_nux = nullptr;
+FILE *srv_hh = nullptr;
+FILE *srv_cc = nullptr;
+// Compilations of this process; numbers the header guard.
+unsigned long serialnum = 0;
+
+const char *const nullDevice = "/dev/null";
+
+// NUXC_BINDING, ending in "/".
+Dstr binding_directory() {
+  const char *value = getenv("NUXC_BINDING");
+  if (!value)
+    FatalError("You must set the environment variable NUXC_BINDING before\n"
+               "using this compiler.  An example setup script that does this is provided in\n"
+               "the root of the ORVALE distribution as nuxcrc.sh.");
+  Dstr directory(value);
+  if (directory.length() == 0 || directory[directory.length() - 1] != '/')
+    directory += '/';
+  return directory;
+}
+
+// The first two lines of the binding's "extensions" that are not "#" comments: the source and
+// the header extension. Lines are taken whole, blanks included.
+void read_extensions(const Dstr &binding, Dstr &source, Dstr &header) {
+  Dstr path(binding);
+  path += "extensions";
+  FILE *f = fopen(path.aschar(), "r");
+  if (!f) {
+    perror("extensions");
+    FatalError("can't open ", path, " for reading");
+  }
+  Dstr *const wanted[] = {&source, &header};
+  unsigned int found = 0;
+  for (Dstr line; found < 2 && !line.getline(f).isNull();) {
+    if (line[0] != '#')
+      *wanted[found++] = line;
+  }
+  fclose(f);
+  if (found < 2)
+    FatalError("unexpected end of file in extensions binding file");
+}
+
+// The input's name: the script named on the command line, or the IDL file the tree was read
+// from.
+Dstr input_name(AST_Decl *root) {
+  UTL_String *name = root ? root->file_name() : idl_global->filename();
+  assert(name != nullptr && name->get_string() != nullptr);
+  return Dstr(name->get_string());
+}
+
+FILE *open_file(const Dstr &path, const char *mode, const char *purpose) {
+  FILE *f = fopen(path.aschar(), mode);
+  if (!f) {
+    perror(path.aschar());
+    FatalError("can't open ", path, " for ", purpose);
+  }
+  return f;
+}
+
+// The outputs must not take the place of the script or of each other: the script would be
+// truncated before it is read, and two handles on one file garble it.
+void check_output_names(const Dstr &script) {
+  for (const Dstr *output : {&ccfilename, &hfilename}) {
+    if (*output == script)
+      FatalError("output file ", *output, " would overwrite the NUX script");
+  }
+  if (hfilename == ccfilename)
+    FatalError("header and source file are both named ", ccfilename);
+}
+
+void remove_output(const Dstr &name) {
+  if (name != nullDevice)
+    unlink(name.aschar());
+}
+
+void discard(FILE *&f, const Dstr &name) {
+  if (!f)
+    return;
+  fclose(f);
+  f = nullptr;
+  remove_output(name);
+}
+
+[[noreturn]] void write_failed(const Dstr &name) {
+  perror(name.aschar());
+  FatalError("can't write ", name);
+}
+
+// Flushes both outputs while BE_abort can still remove them, so that a full disk is a fatal
+// error and not a truncated file; then closes them.
+void close_outputs() {
+  for (FILE *f : {srv_hh, srv_cc}) {
+    if (fflush(f) != 0 || ferror(f))
+      write_failed(f == srv_hh ? hfilename : ccfilename);
+  }
+  FILE *hh = srv_hh;
+  FILE *cc = srv_cc;
+  srv_hh = nullptr;
+  srv_cc = nullptr;
+  const bool hhClosed = fclose(hh) == 0;
+  const bool ccClosed = fclose(cc) == 0;
+  if (hhClosed && ccClosed)
+    return;
+  remove_output(hfilename);
+  remove_output(ccfilename);
+  write_failed(hhClosed ? ccfilename : hfilename);
+}
+
+}  // namespace
+
+void BE_produce() {
+  set_fatal_error_cleanup(BE_abort);
+  AST_Decl *root = idl_global->root();
+  const bool nuxMode = root == nullptr;
+  const Dstr binding = binding_directory();
+  NUX compiler(binding);
+  Dstr sourceExtension;
+  Dstr headerExtension;
+  read_extensions(binding, sourceExtension, headerExtension);
+
+  const Dstr name = input_name(root);
+  const char *expected = nuxMode ? ".nux" : ".idl";
+  const int dot = name.strrchr('.');
+  if (dot < 0 || Dstr(name.ascharfrom(dot)) != expected)
+    FatalError("input file name must have ", expected, " extension");
+  Dstr base(name);
+  base -= dot;
+  const Dstr script = join_pieces(base, ".nux");
+  const Dstr outputBase = join_pieces(base, nuxMode ? "" : "_i");
+  ccfilename = join_pieces(outputBase, sourceExtension);
+  hfilename = headerExtension == "none" ? Dstr(nullDevice) : join_pieces(outputBase, headerExtension);
+  check_output_names(script);
+
+  srv_nux = open_file(script, "r", "reading");
+  srv_hh = open_file(hfilename, "w", "writing");
+  srv_cc = open_file(ccfilename, "w", "writing");
+  compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &serialnum, root, nuxMode,
+                       outputBase);
+  fclose(srv_nux);
+  srv_nux = nullptr;
+  close_outputs();
+}
+
+void BE_abort() {
+  discard(srv_hh, hfilename);
+  discard(srv_cc, ccfilename);
+  if (srv_nux)
+    fclose(srv_nux);
+  srv_nux = nullptr;
+}

@@ -1,0 +1,27 @@
+[cc.begin] header_check=<hTIMEhPIDhN_h> header_file=<"c.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<cUtils>
+[cc.main.begin] mainclass=<c>
+[cc.if] condexp=<[cc.conditional.number] leftarg=<x> rightarg=<10> comparison=<<>
+>
+[cc.if] condexp=<[cc.conditional.number.approximate] leftarg=<x> rightarg=<2.5> precision=<0.01>
+>
+[cc.if] condexp=<[cc.conditional.qorassert] precision=<0.0> leftarg=<x> rightarg=<y>
+>
+[cc.if] condexp=<[cc.conditional.qorassert] precision=<0.1> leftarg=<x> rightarg=<y>
+>
+[cc.if] condexp=<[cc.conditional.qorassert] precision=<0.0> leftarg=<x> rightarg=<five>
+>
+[cc.if] condexp=<[cc.conditional.qorassert] precision=<0.0> leftarg=<s> rightarg=<"abc">
+>
+[cc.if] condexp=<[cc.conditional.string] leftarg=<s> rightarg=<"abc"> comparison=<!=>
+>
+[cc.if] condexp=<[cc.conditional.truism]
+>
+[cc.if] condexp=<[cc.conditional.number] leftarg=<x> rightarg=<-1e3> comparison=<==>
+>
+[cc.if] condexp=<[cc.conditional.number] leftarg=<x> rightarg=<.5e-2kg> comparison=<>=>
+>
+[cc.while] condexp=<[cc.conditional.number] leftarg=<x> rightarg=<3> comparison=<<=>
+>
+[cc.main.end] mainclass=<c>
+[cc.class.end]
+[cc.end]
