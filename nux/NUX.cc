@@ -17,7 +17,8 @@ namespace {
 
 // What one run of the loop keeps from line to line.
 struct Compilation {
-  Compilation(FILE *cc_in, const Dstr &prefix) : cc(cc_in), host("localhost"), declarations(prefix) {}
+  Compilation(FILE *cc_in, const Dstr &prefix)
+      : cc(cc_in), host("localhost"), declarations(prefix) {}
 
   FILE *cc;
   // Host of the latest created object that had one; serve starts servers there.
@@ -98,6 +99,23 @@ void do_catch_line(NUX &nux, Compilation &c, Arguments &a) {
   nux.do_catch(a.a1, d->type);
 }
 
+using ExpressionEmitter = void (NUX::*)(const Dstr &text);
+using ConditionEmitter = void (NUX::*)(const Dstr &left, const Dstr &op, const Dstr &right,
+                                       const Dstr &plusminus, const Dstr &tolerance);
+
+// A command whose argument is an expression of the generated program.
+void emit_expression(NUX &nux, Compilation &c, Dstr &text, ExpressionEmitter emit) {
+  c.declarations.do_subs_Java(text);
+  (nux.*emit)(text);
+}
+
+// "if", "while" and "assert": both operands are expressions.
+void emit_condition(NUX &nux, Compilation &c, Arguments &a, ConditionEmitter emit) {
+  c.declarations.do_subs_Java(a.a1);
+  c.declarations.do_subs_Java(a.a3);
+  (nux.*emit)(a.a1, a.a2, a.a3, a.a4, a.a5);
+}
+
 // The handler of each command code, in code order. Expressions are rewritten to the prefixed
 // names of declared variables before the emitters see them.
 const Handler handlers[nux_command_count] = {
@@ -112,10 +130,7 @@ const Handler handlers[nux_command_count] = {
       nux.do_serve(c.host, a.a1, server_file(nux.lineNumber));
     },
     /* return */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      nux.do_return(a.a1);
-    },
+    [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_return); },
     /* end */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); },
     /* declare */ do_declare_line,
     /* use */
@@ -125,37 +140,22 @@ const Handler handlers[nux_command_count] = {
     /* bind */ do_bind_line,
     /* inline */ [](NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); },
     /* print */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      nux.do_print(a.a1);
-    },
+    [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_print); },
     /* println */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      nux.do_println(a.a1);
-    },
+    [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_println); },
     /* if */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      c.declarations.do_subs_Java(a.a3);
-      nux.do_if(a.a1, a.a2, a.a3, a.a4, a.a5);
-    },
+    [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_if); },
     /* else */ [](NUX &nux, Compilation &, Arguments &) { nux.do_else(); },
     /* end if */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_if(); },
     /* begin script */ [](NUX &nux, Compilation &, Arguments &) { nux.do_begin_script(); },
     /* end script */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_script(); },
     /* call */
     [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      nux.do_call_case(a.a1);
+      emit_expression(nux, c, a.a1, &NUX::do_call_case);
     },
     /* default */ [](NUX &nux, Compilation &, Arguments &) { nux.do_default_case(); },
     /* assert */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      c.declarations.do_subs_Java(a.a3);
-      nux.do_assert(a.a1, a.a2, a.a3, a.a4, a.a5);
-    },
+    [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_assert); },
     /* catch */ do_catch_line,
     /* try */ [](NUX &nux, Compilation &, Arguments &) { nux.do_try(); },
     /* begin test */
@@ -164,11 +164,7 @@ const Handler handlers[nux_command_count] = {
     /* fail */ [](NUX &nux, Compilation &, Arguments &) { nux.do_fail(); },
     /* nogo */ [](NUX &nux, Compilation &, Arguments &) { nux.do_nogo(); },
     /* while */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      c.declarations.do_subs_Java(a.a3);
-      nux.do_while(a.a1, a.a2, a.a3, a.a4, a.a5);
-    },
+    [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_while); },
     /* end while */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_while(); },
     /* read */
     [](NUX &nux, Compilation &c, Arguments &a) {

@@ -149,7 +149,8 @@ void BE_produce() {
   const Dstr script = join_pieces(base, ".nux");
   const Dstr outputBase = join_pieces(base, nuxMode ? "" : "_i");
   ccfilename = join_pieces(outputBase, sourceExtension);
-  hfilename = headerExtension == "none" ? Dstr(nullDevice) : join_pieces(outputBase, headerExtension);
+  hfilename = headerExtension == "none" ? Dstr(nullDevice)
+                                        : join_pieces(outputBase, headerExtension);
   check_output_names(script);
 
   srv_nux = open_file(script, "r", "reading");

@@ -11,7 +11,8 @@
 
 namespace {
 
-void declare(DeclarationList &list, const char *type, const char *name, const char *host = nullptr) {
+void declare(DeclarationList &list, const char *type, const char *name,
+             const char *host = nullptr) {
   list.add(Dstr(type), Dstr(name), Dstr(), Dstr(host), Dstr(), Dstr());
 }
 

@@ -9,9 +9,9 @@
 namespace {
 
 // An argument as text, "(null)" for a null string, so that null and empty differ.
-std::string shown(const Dstr &s) { return s.isNull() ? "(null)" : std::string("<") + s.aschar() + ">"; }
-
 std::string shown(const char *s) { return s ? std::string("<") + s + ">" : "(null)"; }
+
+std::string shown(const Dstr &s) { return shown(s.asrawchar()); }
 
 TEST(NUX_line_parser, ClassifiesLinesInOrder) {
   const char *const N = nullptr;
