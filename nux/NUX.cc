@@ -190,12 +190,13 @@ const Handler handlers[nux_command_count] = {
     },
 };
 
-// t formatted by strftime, as UTC or local time.
+// t formatted by strftime, as UTC or local time; empty when the time cannot be shown.
 Dstr format_time(time_t t, bool utc, const char *format) {
   struct tm parts;
-  char text[80] = "";
-  if ((utc ? gmtime_r(&t, &parts) : localtime_r(&t, &parts)) != nullptr)
-    strftime(text, sizeof text, format, &parts);
+  char text[80];
+  if ((utc ? gmtime_r(&t, &parts) : localtime_r(&t, &parts)) == nullptr ||
+      strftime(text, sizeof text, format, &parts) == 0)
+    return Dstr("");
   return Dstr(text);
 }
 
