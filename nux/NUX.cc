@@ -10,7 +10,6 @@
 #include <ctime>
 
 #include "foundation/FatalError.hh"
-#include "foundation/IgnorableError.hh"
 #include "idlgen/Types.hh"
 
 namespace {
@@ -66,7 +65,7 @@ Dstr server_file(int lineNumber) {
   return path;
 }
 
-void do_declare_line(NUX &nux, Compilation &c, Arguments &a) {
+void declare_line(NUX &nux, Compilation &c, Arguments &a) {
   if (a.a1 == "value") {
     c.declarations.add(a.a2, a.a3, a.a4, a.a5, a.a6, a.a6);
     nux.do_declare_value(c.cc, a.a2, a.a3, c.header);
@@ -81,19 +80,19 @@ void do_declare_line(NUX &nux, Compilation &c, Arguments &a) {
   nux.do_declare(c.cc, c.header, a.a1, a.a2, a.a3);
 }
 
-void do_create_line(NUX &nux, Compilation &c, Arguments &a) {
+void create_line(NUX &nux, Compilation &c, Arguments &a) {
   const DeclarationList::declaration *d = look_up(c, a.a1);
   nux.do_create(&c.classmap, d->type, d->name, d->marker, prefixed_name(c, d), d->server);
   if (d->host.length() > 0)
     c.host = d->host;
 }
 
-void do_bind_line(NUX &nux, Compilation &c, Arguments &a) {
+void bind_line(NUX &nux, Compilation &c, Arguments &a) {
   const DeclarationList::declaration *d = look_up(c, a.a1);
   nux.do_bind(d->type, prefixed_name(c, d), d->marker, d->server, d->host);
 }
 
-void do_catch_line(NUX &nux, Compilation &c, Arguments &a) {
+void catch_line(NUX &nux, Compilation &c, Arguments &a) {
   const DeclarationList::declaration *d = look_up(c, a.a1);
   c.declarations.do_subs_Java(a.a1);
   nux.do_catch(a.a1, d->type);
@@ -124,7 +123,7 @@ const Handler handlers[nux_command_count] = {
     [](NUX &nux, Compilation &c, Arguments &a) {
       nux.do_begin_function(*c.functions, c.declarations, a.a1);
     },
-    /* create */ do_create_line,
+    /* create */ create_line,
     /* serve */
     [](NUX &nux, Compilation &c, Arguments &a) {
       nux.do_serve(c.host, a.a1, server_file(nux.lineNumber));
@@ -132,12 +131,12 @@ const Handler handlers[nux_command_count] = {
     /* return */
     [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_return); },
     /* end */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); },
-    /* declare */ do_declare_line,
+    /* declare */ declare_line,
     /* use */
     [](NUX &nux, Compilation &c, Arguments &a) {
       nux.do_use(*c.functions, c.declarations, a.a1, &c.classmap);
     },
-    /* bind */ do_bind_line,
+    /* bind */ bind_line,
     /* inline */ [](NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); },
     /* print */
     [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_print); },
@@ -156,7 +155,7 @@ const Handler handlers[nux_command_count] = {
     /* default */ [](NUX &nux, Compilation &, Arguments &) { nux.do_default_case(); },
     /* assert */
     [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_assert); },
-    /* catch */ do_catch_line,
+    /* catch */ catch_line,
     /* try */ [](NUX &nux, Compilation &, Arguments &) { nux.do_try(); },
     /* begin test */
     [](NUX &nux, Compilation &c, Arguments &a) { nux.do_begin_test(a.a2, c.header); },
@@ -200,7 +199,34 @@ Dstr format_time(time_t t, bool utc, const char *format) {
   return Dstr(text);
 }
 
+// The variables every template may use: a header guard unique to this compilation (time,
+// process and serial number), the header's name as a string literal, the time stamps and the
+// utility class name.
+void define_startup_variables(Replacements &variables, const Dstr &hfilename,
+                              unsigned long serial, const Dstr &outputBase) {
+  const time_t t = time(nullptr);
+  variables.define("HEADER_CHECK", join_pieces("h", static_cast<unsigned long>(t), "h",
+                                               static_cast<unsigned long>(getpid()), "h",
+                                               serial, "_h"));
+  variables.define("HEADER_FILE", join_pieces("\"", hfilename, "\""));
+  variables.define("ZTIME", format_time(t, true, "%Y-%m-%d %H:%M:%SZ"));
+  variables.define("TIMESTAMP", format_time(t, false, "%Y-%m-%d %H:%M:%S"));
+  variables.define("UTILCLASS", join_pieces(outputBase, "Utils"));
+}
+
 }  // namespace
+
+// main starts as a stub: its body is the binding's default until the script begins main.
+Function *NUX::make_main(const Dstr &outputBase) {
+  Function *f = new Function;
+  f->cc_function_name = "main";
+  f->returnType = "int";
+  variables->define("MAINCLASS", outputBase);
+  cat_binding(f->cc_begin, "cc.main.begin");
+  cat_binding(f->cc_code, "cc.main.stubout");
+  cat_binding(f->cc_end, "cc.main.end");
+  return f;
+}
 
 NUX::NUX(const Dstr &binding)
     : CodeGenerator(binding), idlGenerator(nullptr), activeFunction(nullptr),
@@ -227,29 +253,13 @@ void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
   mainFunction = nullptr;
   activeFunction = nullptr;
 
-  // Start-up variables: a header guard unique to this compilation, the header's name as a
-  // string literal, the time stamps and the class names.
-  const time_t t = time(nullptr);
-  const unsigned long n = (*serialnum)++;
-  variables->define("HEADER_CHECK", join_pieces("h", static_cast<unsigned long>(t), "h",
-                                                static_cast<unsigned long>(getpid()), "h", n,
-                                                "_h"));
-  variables->define("HEADER_FILE", join_pieces("\"", hfilename, "\""));
-  variables->define("ZTIME", format_time(t, true, "%Y-%m-%d %H:%M:%SZ"));
-  variables->define("TIMESTAMP", format_time(t, false, "%Y-%m-%d %H:%M:%S"));
-  variables->define("UTILCLASS", join_pieces(outputBase, "Utils"));
+  define_startup_variables(*variables, hfilename, (*serialnum)++, outputBase);
   cat_binding(c.header.top, "hh.begin");
   cat_binding(cc, "cc.begin");
 
   c.functions = nuxMode ? new FunctionList
                         : idlGenerator->do_idl(c.header, cc, root_decl, &c.classmap);
-  mainFunction = new Function;
-  mainFunction->cc_function_name = "main";
-  mainFunction->returnType = "int";
-  variables->define("MAINCLASS", outputBase);
-  cat_binding(mainFunction->cc_begin, "cc.main.begin");
-  cat_binding(mainFunction->cc_code, "cc.main.stubout");
-  cat_binding(mainFunction->cc_end, "cc.main.end");
+  mainFunction = make_main(outputBase);
   c.functions->add(mainFunction);
 
   NUX_line_parser parser;

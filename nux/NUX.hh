@@ -119,6 +119,8 @@ public:
   int lineNumber;
 
 private:
+  // The generated program's main, named after outputBase.
+  Function *make_main(const Dstr &outputBase);
   // Stops with "No active function at line N of NUX file" outside a function.
   void require_active_function() const;
   // Emits key into the active function's body.

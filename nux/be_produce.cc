@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 #include "foundation/FatalError.hh"
@@ -61,12 +62,19 @@ void read_extensions(const Dstr &binding, Dstr &source, Dstr &header) {
     FatalError("unexpected end of file in extensions binding file");
 }
 
-// The input's name: the script named on the command line, or the IDL file the tree was read
-// from.
-Dstr input_name(AST_Decl *root) {
-  UTL_String *name = root ? root->file_name() : idl_global->filename();
-  assert(name != nullptr && name->get_string() != nullptr);
-  return Dstr(name->get_string());
+// The input's name without its extension, which must be ".nux" for a script named on the
+// command line and ".idl" for the IDL file the tree was read from. A directory part stays, so
+// that the outputs are written beside the input.
+Dstr input_base(AST_Decl *root) {
+  UTL_String *input = root ? root->file_name() : idl_global->filename();
+  assert(input != nullptr && input->get_string() != nullptr);
+  Dstr base(input->get_string());
+  const char *expected = root ? ".idl" : ".nux";
+  const int dot = base.strrchr('.');
+  if (dot < 0 || strcmp(base.ascharfrom(dot), expected) != 0)
+    FatalError("input file name must have ", expected, " extension");
+  base -= dot;
+  return base;
 }
 
 FILE *open_file(const Dstr &path, const char *mode, const char *purpose) {
@@ -139,13 +147,7 @@ void BE_produce() {
   Dstr headerExtension;
   read_extensions(binding, sourceExtension, headerExtension);
 
-  const Dstr name = input_name(root);
-  const char *expected = nuxMode ? ".nux" : ".idl";
-  const int dot = name.strrchr('.');
-  if (dot < 0 || Dstr(name.ascharfrom(dot)) != expected)
-    FatalError("input file name must have ", expected, " extension");
-  Dstr base(name);
-  base -= dot;
+  const Dstr base = input_base(root);
   const Dstr script = join_pieces(base, ".nux");
   const Dstr outputBase = join_pieces(base, nuxMode ? "" : "_i");
   ccfilename = join_pieces(outputBase, sourceExtension);
