@@ -50,7 +50,11 @@ Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in) {
   int number = 0;
   for (Dstr line; !line.getline(f).isNull();)
     read_line(line, ++number, path);
+  // A read error would otherwise leave the rest of the map silently empty.
+  const bool failed = ferror(f) != 0;
   fclose(f);
+  if (failed)
+    FatalError("Can't read ", path, " after line ", number);
 }
 
 // One mapping: "ret NT_struct = text" or "ret NT_pre_defined long = text". The "=" must stand

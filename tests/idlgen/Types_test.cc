@@ -57,10 +57,13 @@ TEST_F(TypesTest, SyntaxErrorsNameTheFileAndLine) {
         << c.content;
 }
 
-TEST_F(TypesTest, MissingFileIsFatal) {
+TEST_F(TypesTest, MissingOrUnreadableFileIsFatal) {
   EXPECT_EXIT(Types(Dstr(dir.c_str()), &variables), testing::ExitedWithCode(255),
               "^types: No such file or directory\nFatal Error: Can't open " + dir +
                   "types for reading\n$");
+  std::filesystem::create_directory(dir + "types");
+  EXPECT_EXIT(Types(Dstr(dir.c_str()), &variables), testing::ExitedWithCode(255),
+              "^Fatal Error: Can't read " + dir + "types after line 0\n$");
 }
 
 TEST_F(TypesTest, LookupsFillTheTranslation) {
