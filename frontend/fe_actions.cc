@@ -1,0 +1,450 @@
+// The parse actions.
+#include "frontend/fe_actions.hh"
+
+#include <algorithm>
+#include <string>
+
+#include "frontend/ast_array.hh"
+#include "frontend/ast_constant.hh"
+#include "frontend/ast_enum.hh"
+#include "frontend/ast_generator.hh"
+#include "frontend/ast_interface.hh"
+#include "frontend/ast_module.hh"
+#include "frontend/ast_structure.hh"
+#include "frontend/ast_typedef.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/fe_declarator.hh"
+#include "frontend/fe_interface_header.hh"
+#include "frontend/utl_error.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_idlist.hh"
+#include "frontend/utl_lists.hh"
+#include "frontend/utl_scopestack.hh"
+
+using E = AST_Expression;
+
+static AST_Generator *gen() { return idl_global->gen(); }
+static UTL_Error *err() { return idl_global->err(); }
+static UTL_ScopeStack *scopes() { return idl_global->scopes(); }
+
+// The innermost open scope, skipping the markers of sequences.
+static UTL_Scope *current_scope() { return scopes()->top_non_null(); }
+
+static UTL_IdList *name_of(Identifier *id) { return new UTL_IdList(id, nullptr); }
+
+// Syntax errors.
+
+static bool error_signalled = false;
+
+void fe_syntax_error_signalled() { error_signalled = true; }
+
+void fe_report_syntax_error() {
+  if (!error_signalled)
+    return;
+  error_signalled = false;
+  err()->syntax_error(idl_global->parse_state());
+}
+
+// Names.
+
+UTL_IdList *fe_global_name(char *delimiter, Identifier *id) {
+  return new UTL_IdList(new Identifier(delimiter), name_of(id));
+}
+
+UTL_IdList *fe_append_name(UTL_IdList *name, Identifier *id) {
+  name->nconc(name_of(id));
+  return name;
+}
+
+// Scopes.
+
+AST_Decl *fe_scope_end() {
+  UTL_Scope *top = scopes()->top();
+  scopes()->pop();
+  return ScopeAsDecl(top);
+}
+
+// Declares a scope-opening construct: make creates and enters its node into the current scope
+// (null when it makes none); the node, or null, is opened.
+template <class Make> static void open_declaration(Identifier *id, Make make) {
+  UTL_Scope *s = current_scope();
+  UTL_IdList *n = name_of(id);
+  UTL_StrList *p = idl_global->pragmas();
+  AST_Decl *d = s == nullptr ? nullptr : make(s, n, p);
+  scopes()->push(DeclAsScope(d));
+}
+
+void fe_module_begin(char *name) {
+  open_declaration(new Identifier(name), [](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+    AST_Module *m = gen()->create_module(n, p);
+    s->fe_add_module(m);
+    return m;
+  });
+}
+
+void fe_struct_begin(Identifier *id) {
+  open_declaration(id, [](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+    AST_Structure *st = gen()->create_structure(n, p);
+    s->fe_add_structure(st);
+    return st;
+  });
+}
+
+void fe_exception_begin(Identifier *id) {
+  open_declaration(id, [](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+    AST_Exception *x = gen()->create_exception(n, p);
+    s->fe_add_exception(x);
+    return x;
+  });
+}
+
+void fe_enum_begin(Identifier *id) {
+  open_declaration(id, [](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+    AST_Enum *e = gen()->create_enum(n, p);
+    s->fe_add_enum(e);
+    return e;
+  });
+}
+
+void fe_union_begin(Identifier *id, AST_Decl *discriminator) {
+  open_declaration(id, [discriminator](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+    AST_Union *u = nullptr;
+    if (discriminator == nullptr)
+      return u;
+    AST_ConcreteType *dt = AST_ConcreteType::narrow_from_decl(discriminator);
+    if (dt == nullptr) {
+      err()->not_a_type(discriminator);
+      return u;
+    }
+    u = gen()->create_union(dt, n, p);
+    s->fe_add_union(u);
+    return u;
+  });
+}
+
+void fe_operation_begin(AST_Operation::Flags flags, AST_Decl *return_type, char *name) {
+  open_declaration(new Identifier(name),
+                   [flags, return_type](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+                     AST_Operation *o = nullptr;
+                     if (return_type == nullptr)
+                       return o;
+                     AST_Type *t = AST_Type::narrow_from_decl(return_type);
+                     if (t == nullptr || AST_Exception::narrow_from_decl(t) != nullptr) {
+                       err()->not_a_type(return_type);
+                       return o;
+                     }
+                     o = gen()->create_operation(t, flags, n, p);
+                     s->fe_add_operation(o);
+                     return o;
+                   });
+}
+
+void fe_operation_end(UTL_NameList *raises, UTL_StrList *context) {
+  AST_Operation *o = AST_Operation::narrow_from_scope(scopes()->top());
+  if (o != nullptr && raises != nullptr)
+    o->fe_add_exceptions(raises);
+  if (o != nullptr && context != nullptr)
+    o->fe_add_context(context);
+  scopes()->pop();
+}
+
+FE_InterfaceHeader *fe_interface_header(Identifier *id, UTL_NameList *inherits) {
+  return new FE_InterfaceHeader(name_of(id), inherits);
+}
+
+// Gives an interface that was only forward declared the inheritance read now, and the
+// position and pragmas of its definition.
+static void complete_forward(AST_Interface *i, FE_InterfaceHeader *header, UTL_StrList *p) {
+  i->set_inherits(header->inherits());
+  i->set_n_inherits(header->n_inherits());
+  i->set_imported(idl_global->imported());
+  i->set_in_main_file(idl_global->in_main_file());
+  i->set_line(idl_global->lineno());
+  i->set_file_name(idl_global->filename());
+  i->add_pragmas(p);
+}
+
+void fe_interface_begin(FE_InterfaceHeader *header) {
+  UTL_Scope *s = current_scope();
+  UTL_StrList *p = idl_global->pragmas();
+  if (s == nullptr || header == nullptr) {
+    scopes()->push(nullptr);
+    return;
+  }
+  AST_Interface *i = gen()->create_interface(header->interface_name(), header->inherits(),
+                                             header->n_inherits(), p);
+  AST_Interface *e = AST_Interface::narrow_from_decl(s->lookup_by_name(i->name(), true));
+  if (e != nullptr && !e->is_defined()) {
+    if (e->defined_in() == s) {
+      complete_forward(e, header, p);
+      i = e;
+    } else {
+      err()->error3(UTL_Error::FWD_SCOPE_MISMATCH, i, ScopeAsDecl(s), e);
+    }
+  }
+  s->fe_add_interface(i);
+  scopes()->push(i);
+}
+
+void fe_forward_interface(Identifier *id) {
+  UTL_Scope *s = current_scope();
+  UTL_IdList *n = name_of(id);
+  UTL_StrList *p = idl_global->pragmas();
+  if (s != nullptr)
+    s->fe_add_interface_fwd(gen()->create_interface_fwd(n, p));
+}
+
+void fe_enumerator(char *name) {
+  UTL_Scope *s = current_scope();
+  UTL_IdList *n = name_of(new Identifier(name));
+  UTL_StrList *p = idl_global->pragmas();
+  AST_Enum *e = AST_Enum::narrow_from_scope(s);
+  if (e != nullptr)
+    e->fe_add_enum_val(gen()->create_enum_val(e->next_enum_val(), n, p));
+}
+
+// Declarations with declarators.
+
+// Composes each declarator with type and hands the resulting type, the declarator's name and
+// the pending pragmas to declare, which creates the node and enters it into the scope.
+template <class Declare>
+static void declare_each(AST_Decl *type, UTL_DeclList *declarators, Declare declare) {
+  UTL_Scope *s = current_scope();
+  UTL_StrList *p = idl_global->pragmas();
+  if (s == nullptr || type == nullptr || declarators == nullptr)
+    return;
+  for (UTL_DecllistActiveIterator i(declarators); !i.is_done(); i.next()) {
+    AST_Type *t = AST_Type::narrow_from_decl(i.item()->compose(type));
+    if (t != nullptr)
+      declare(s, t, i.item()->name(), p);
+  }
+}
+
+void fe_typedef(AST_Decl *type, UTL_DeclList *declarators) {
+  declare_each(type, declarators, [](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
+    s->fe_add_typedef(gen()->create_typedef(t, n, p));
+  });
+}
+
+// A member whose type is a struct or union being defined around it cannot be laid out.
+static bool is_recursive_member_type(AST_Decl *type) {
+  if (type == nullptr || !AST_illegal_recursive_type(type))
+    return false;
+  err()->error1(UTL_Error::RECURSIVE_TYPE, type);
+  return true;
+}
+
+void fe_member(AST_Decl *type, UTL_DeclList *declarators) {
+  if (is_recursive_member_type(type))
+    return;
+  declare_each(type, declarators, [](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
+    s->fe_add_field(gen()->create_field(t, n, p));
+  });
+}
+
+void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators) {
+  declare_each(type, declarators,
+               [readonly](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
+                 s->fe_add_attribute(gen()->create_attribute(readonly, t, n, p));
+               });
+}
+
+void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarator *declarator) {
+  UTL_DeclList one(declarator, nullptr);
+  declare_each(type, &one, [direction](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
+    s->fe_add_argument(gen()->create_argument(direction, t, n, p));
+  });
+}
+
+void fe_constant(E::ExprType type, Identifier *id, E *value) {
+  UTL_Scope *s = current_scope();
+  UTL_IdList *n = name_of(id);
+  UTL_StrList *p = idl_global->pragmas();
+  if (s == nullptr || value == nullptr)
+    return;
+  if (value->coerce(type) == nullptr) {
+    err()->coercion_error(value, type);
+    return;
+  }
+  s->fe_add_constant(gen()->create_constant(type, value, n, p));
+}
+
+// Unions.
+
+AST_Field *fe_union_element(AST_Decl *type, FE_Declarator *declarator) {
+  if (type == nullptr || declarator == nullptr || is_recursive_member_type(type))
+    return nullptr;
+  AST_Type *t = AST_Type::narrow_from_decl(declarator->compose(type));
+  if (t == nullptr)
+    return nullptr;
+  return gen()->create_field(t, declarator->name(), idl_global->pragmas());
+}
+
+AST_UnionLabel *fe_default_label() {
+  return gen()->create_union_label(AST_UnionLabel::LABEL_DEFAULT, nullptr);
+}
+
+AST_UnionLabel *fe_value_label(E *value) {
+  if (value == nullptr)
+    return nullptr;
+  return gen()->create_union_label(AST_UnionLabel::LABEL_VALUE, value);
+}
+
+void fe_case_branch(UTL_LabelList *labels, AST_Field *element) {
+  UTL_Scope *s = current_scope();
+  if (s == nullptr || labels == nullptr || element == nullptr)
+    return;
+  for (UTL_LabellistActiveIterator i(labels); !i.is_done(); i.next()) {
+    if (i.item() == nullptr)
+      continue;
+    AST_UnionBranch *b = gen()->create_union_branch(i.item(), element->field_type(),
+                                                    element->name(), element->pragmas());
+    b->set_case_element(element);
+    s->fe_add_union_branch(b);
+  }
+}
+
+// Types.
+
+AST_Decl *fe_primitive_type(E::ExprType type) {
+  UTL_Scope *root = scopes()->bottom();
+  return root == nullptr ? nullptr : root->lookup_primitive_type(type);
+}
+
+AST_Decl *fe_type_of_name(UTL_IdList *name) {
+  UTL_Scope *s = current_scope();
+  AST_Decl *d = s == nullptr ? nullptr : s->lookup_by_name(name, true);
+  if (d == nullptr)
+    err()->lookup_error(name);
+  return d;
+}
+
+// The predefined types a union may be declared to switch on (the union itself then refuses
+// some of them).
+static const AST_PredefinedType::PredefinedType discriminator_kinds[] = {
+    AST_PredefinedType::PREDEF_LONG,   AST_PredefinedType::PREDEF_ULONG,
+    AST_PredefinedType::PREDEF_LONGLONG, AST_PredefinedType::PREDEF_ULONGLONG,
+    AST_PredefinedType::PREDEF_SHORT,  AST_PredefinedType::PREDEF_USHORT,
+    AST_PredefinedType::PREDEF_CHAR,   AST_PredefinedType::PREDEF_WCHAR,
+    AST_PredefinedType::PREDEF_BOOLEAN, AST_PredefinedType::PREDEF_OCTET,
+};
+
+static bool is_discriminator_type(AST_Decl *d) {
+  if (AST_Enum::narrow_from_decl(d) != nullptr)
+    return true;
+  AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(d);
+  return p != nullptr && std::find(std::begin(discriminator_kinds), std::end(discriminator_kinds),
+                                   p->pt()) != std::end(discriminator_kinds);
+}
+
+AST_Decl *fe_discriminator_of_name(UTL_IdList *name) {
+  UTL_Scope *s = current_scope();
+  AST_Decl *d = strip_typedefs(s == nullptr ? nullptr : s->lookup_by_name(name, true));
+  if (is_discriminator_type(d))
+    return d;
+  err()->lookup_error(name);
+  return nullptr;
+}
+
+E::ExprType fe_const_type_of_name(UTL_IdList *name) {
+  UTL_Scope *s = current_scope();
+  AST_Decl *d = strip_typedefs(s == nullptr ? nullptr : s->lookup_by_name(name, true));
+  AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(d);
+  if (p == nullptr)
+    return E::EXPR_ANY;
+  return idl_global->PredefinedTypeToExprType(p->pt());
+}
+
+void fe_sequence_begin() { scopes()->push(nullptr); }
+
+// A bound of a sequence or string: its value must be an unsigned long.
+static bool is_valid_bound(E *bound) {
+  if (bound->coerce(E::EXPR_ULONG) != nullptr)
+    return true;
+  err()->coercion_error(bound, E::EXPR_ULONG);
+  return false;
+}
+
+static AST_Decl *make_sequence(AST_Decl *element, E *bound) {
+  if (scopes()->depth() > 0 && scopes()->top() == nullptr)
+    scopes()->pop();
+  if (bound == nullptr || !is_valid_bound(bound))
+    return nullptr;
+  AST_Type *t = AST_Type::narrow_from_decl(element);
+  if (t == nullptr)
+    return nullptr;
+  return idl_global->root()->fe_add_sequence(gen()->create_sequence(bound, t));
+}
+
+AST_Decl *fe_sequence(AST_Decl *element, E *bound) { return make_sequence(element, bound); }
+
+AST_Decl *fe_unbounded_sequence(AST_Decl *element) {
+  return make_sequence(element, gen()->create_expr(0UL));
+}
+
+AST_Decl *fe_string(E *bound, long width) {
+  if (bound == nullptr || !is_valid_bound(bound))
+    return nullptr;
+  AST_String *s = width == 1 ? gen()->create_string(bound) : gen()->create_wstring(bound);
+  return idl_global->root()->fe_add_string(s);
+}
+
+AST_Decl *fe_unbounded_string(long width) { return fe_string(gen()->create_expr(0UL), width); }
+
+// Declarators.
+
+FE_Declarator *fe_simple_declarator(Identifier *id) {
+  return new FE_Declarator(name_of(id), FE_Declarator::DECLARATOR_SIMPLE, nullptr);
+}
+
+FE_Declarator *fe_complex_declarator(AST_Decl *array) {
+  return new FE_Declarator(name_of(array->local_name()), FE_Declarator::DECLARATOR_COMPLEX,
+                           array);
+}
+
+AST_Decl *fe_array(Identifier *id, UTL_ExprList *dimensions) {
+  return gen()->create_array(name_of(id), static_cast<unsigned long>(dimensions->length()),
+                             dimensions);
+}
+
+E *fe_array_dim(E *size) {
+  if (size == nullptr || !is_valid_bound(size))
+    return nullptr;
+  return size;
+}
+
+// Expressions.
+
+// Operator trees deeper than this are refused, so that evaluating and printing them stays
+// within a small, fixed depth of recursion.
+static const long max_expression_nesting = 1000;
+
+static bool within_nesting_limit(E *operand) {
+  if (operand->nesting() < max_expression_nesting)
+    return true;
+  err()->input_error(("Expression nested more than " + std::to_string(max_expression_nesting) +
+                      " levels deep")
+                         .c_str());
+  return false;
+}
+
+E *fe_binary(E::ExprComb comb, E *a, E *b) {
+  if (a == nullptr || b == nullptr || !within_nesting_limit(a) || !within_nesting_limit(b))
+    return nullptr;
+  return gen()->create_expr(comb, a, b);
+}
+
+E *fe_unary(E::ExprComb comb, E *a) {
+  if (a == nullptr || !within_nesting_limit(a))
+    return nullptr;
+  return gen()->create_expr(comb, a, nullptr);
+}
+
+E *fe_symbol(UTL_IdList *name) { return gen()->create_expr(name); }
+
+E *fe_positive_int(E *e) {
+  if (e == nullptr)
+    return nullptr;
+  e->evaluate(E::EVAL_CONST);
+  return gen()->create_expr(e, E::EXPR_ULONG);
+}

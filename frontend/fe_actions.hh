@@ -1,0 +1,96 @@
+// The parse actions: what the grammar's rules do with the values they have read. They create
+// nodes through the node factory, enter them into the innermost open scope (whose checks may
+// refuse them), keep the scope stack, and report what only the parser can see.
+#ifndef FRONTEND_FE_ACTIONS_HH
+#define FRONTEND_FE_ACTIONS_HH
+
+#include "frontend/ast_expression.hh"
+#include "frontend/ast_field.hh"
+#include "frontend/ast_operation.hh"
+#include "frontend/utl_list.hh"
+
+class AST_Decl;
+class AST_UnionLabel;
+class FE_Declarator;
+class FE_InterfaceHeader;
+class Identifier;
+class UTL_DeclList;
+class UTL_ExprList;
+class UTL_IdList;
+class UTL_LabelList;
+class UTL_NameList;
+class UTL_StrList;
+
+// Syntax errors: the parser signals a new error, the error rule reports it once.
+void fe_syntax_error_signalled();
+void fe_report_syntax_error();
+
+// Lists are built newest first while their items are read, then put in order once.
+template <class L> L *fe_reversed(L *list) {
+  UTL_List *reversed = nullptr;
+  for (UTL_List *cell = list, *next; cell != nullptr; cell = next) {
+    next = cell->tail();
+    cell->set_tail(reversed);
+    reversed = cell;
+  }
+  return static_cast<L *>(reversed);
+}
+
+// Scoped names: ::id, and name::id.
+UTL_IdList *fe_global_name(char *delimiter, Identifier *id);
+UTL_IdList *fe_append_name(UTL_IdList *name, Identifier *id);
+
+// Closes the scope on top of the stack; its declaration (null for none).
+AST_Decl *fe_scope_end();
+
+void fe_module_begin(char *name);
+FE_InterfaceHeader *fe_interface_header(Identifier *id, UTL_NameList *inherits);
+// Creates the interface (or completes the one a forward declaration made) and opens it.
+void fe_interface_begin(FE_InterfaceHeader *header);
+void fe_forward_interface(Identifier *id);
+void fe_struct_begin(Identifier *id);
+void fe_exception_begin(Identifier *id);
+void fe_union_begin(Identifier *id, AST_Decl *discriminator);
+void fe_enum_begin(Identifier *id);
+void fe_enumerator(char *name);
+void fe_operation_begin(AST_Operation::Flags flags, AST_Decl *return_type, char *name);
+void fe_operation_end(UTL_NameList *raises, UTL_StrList *context);
+
+void fe_constant(AST_Expression::ExprType type, Identifier *id, AST_Expression *value);
+void fe_typedef(AST_Decl *type, UTL_DeclList *declarators);
+void fe_member(AST_Decl *type, UTL_DeclList *declarators);
+void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators);
+void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarator *declarator);
+
+// Union members: the member a case declares, its labels, and the branches made from them.
+AST_Field *fe_union_element(AST_Decl *type, FE_Declarator *declarator);
+AST_UnionLabel *fe_default_label();
+AST_UnionLabel *fe_value_label(AST_Expression *value);
+void fe_case_branch(UTL_LabelList *labels, AST_Field *element);
+
+// Types named in declarations.
+AST_Decl *fe_primitive_type(AST_Expression::ExprType type);
+AST_Decl *fe_type_of_name(UTL_IdList *name);
+AST_Decl *fe_discriminator_of_name(UTL_IdList *name);
+AST_Expression::ExprType fe_const_type_of_name(UTL_IdList *name);
+void fe_sequence_begin();
+AST_Decl *fe_sequence(AST_Decl *element, AST_Expression *bound);
+AST_Decl *fe_unbounded_sequence(AST_Decl *element);
+AST_Decl *fe_string(AST_Expression *bound, long width);
+AST_Decl *fe_unbounded_string(long width);
+
+// Declarators.
+FE_Declarator *fe_simple_declarator(Identifier *id);
+FE_Declarator *fe_complex_declarator(AST_Decl *array);
+AST_Decl *fe_array(Identifier *id, UTL_ExprList *dimensions);
+AST_Expression *fe_array_dim(AST_Expression *size);
+
+// Expressions; null operands give null, and so do operator trees nested beyond the limit
+// that keeps their evaluation shallow (reported once).
+AST_Expression *fe_binary(AST_Expression::ExprComb comb, AST_Expression *a, AST_Expression *b);
+AST_Expression *fe_unary(AST_Expression::ExprComb comb, AST_Expression *a);
+AST_Expression *fe_symbol(UTL_IdList *name);
+// A bound or dimension: evaluated once, then converted to unsigned long.
+AST_Expression *fe_positive_int(AST_Expression *e);
+
+#endif

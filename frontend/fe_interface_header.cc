@@ -1,0 +1,54 @@
+// FE_InterfaceHeader: resolution of the inheritance list.
+#include "frontend/fe_interface_header.hh"
+
+#include <algorithm>
+#include <vector>
+
+#include "frontend/ast_interface.hh"
+#include "frontend/ast_typedef.hh"
+#include "frontend/utl_error.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_lists.hh"
+#include "frontend/utl_scopestack.hh"
+
+FE_InterfaceHeader::FE_InterfaceHeader(UTL_IdList *n, UTL_NameList *inherits)
+    : pd_interface_name(n) {
+  compile_inheritance(inherits);
+}
+
+// The interface a name in the list denotes; null, after reporting, when it is none or has only
+// been forward declared.
+static AST_Interface *inherited_interface(UTL_IdList *name) {
+  UTL_Error *err = idl_global->err();
+  UTL_Scope *s = idl_global->scopes()->top();
+  AST_Decl *d = s == nullptr ? nullptr : s->lookup_by_name(name, true);
+  if (d == nullptr) {
+    err->lookup_error(name);
+    return nullptr;
+  }
+  d = strip_typedefs(d);
+  AST_Interface *i = AST_Interface::narrow_from_decl(d);
+  if (i == nullptr) {
+    err->inheritance_error(name, d);
+    return nullptr;
+  }
+  if (!i->is_defined()) {
+    err->inheritance_fwd_error(name, i);
+    return nullptr;
+  }
+  return i;
+}
+
+void FE_InterfaceHeader::compile_inheritance(UTL_NameList *names) {
+  std::vector<AST_Interface *> found;
+  for (UTL_NamelistActiveIterator i(names); !i.is_done(); i.next()) {
+    AST_Interface *base = inherited_interface(i.item());
+    if (base == nullptr)
+      break;
+    if (std::find(found.begin(), found.end(), base) == found.end())
+      found.push_back(base);
+  }
+  pd_n_inherits = static_cast<long>(found.size());
+  pd_inherits = new AST_Interface *[found.size()];
+  std::copy(found.begin(), found.end(), pd_inherits);
+}

@@ -1,0 +1,50 @@
+// The lexer's interface and the work its rules hand off: literal values, character escapes,
+// line markers, pragma lines, the input reader that ends the input at a NUL byte, and the
+// token length limit.
+#ifndef FRONTEND_FE_LEXER_HH
+#define FRONTEND_FE_LEXER_HH
+
+#include <cstddef>
+#include <cstdio>
+
+class UTL_String;
+
+// The generated scanner.
+extern FILE *yyin;
+int yylex();
+void yyrestart(FILE *f);
+
+// The longest token the lexer accepts.
+const int idl_token_limit = 1024;
+
+// Reads up to size bytes of input into buf; the input ends at end of file or at the first NUL
+// byte. Returns the number of bytes read, 0 at the end.
+size_t idl_read_input(char *buf, size_t size);
+// Lets the next read start on a new input stream.
+void idl_reset_input();
+
+// Ends the process when a token is longer than the limit.
+void idl_check_token_length(size_t length);
+
+// The value of an integer literal in base 8, 10 or 16; 32-bit arithmetic that wraps.
+long idl_atoi(const char *text, long base);
+// The value of a floating literal.
+double idl_atof(const char *text);
+// The character a backslash escape stands for; text starts at the backslash.
+char idl_escape_reader(const char *text);
+// A new copy of text.
+char *idl_copy_text(const char *text);
+// A string literal's value: the text between the quotes of a literal of length n.
+UTL_String *idl_string_literal(const char *text, size_t n);
+
+// A line marker: sets the line number and, with a name, the file name, whether the input is
+// back in the main file, and records included file names.
+void idl_parse_line_and_file(const char *text);
+// A #pragma line: switches the import flag or queues the pragma text for the next declaration.
+void idl_store_pragma(const char *text);
+// An #ident line, a // comment or a newline: one line further.
+void idl_count_line();
+// A block comment that the input ends in.
+void idl_unterminated_comment();
+
+#endif
