@@ -12,12 +12,8 @@ void AST_Enum::dump(std::ostream &o) {
   o << "enum ";
   dump_local_name(o);
   o << " {" << std::endl;
-  const char *separator = "";
-  for (UTL_ScopeActiveIterator i(this, SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
-    o << separator;
-    separator = ", ";
-    i.item()->dump_local_name(o);
-  }
+  dump_separated(o, UTL_ScopeActiveIterator(this, SCOPE_ITER_DECLS),
+                 [&o](AST_Decl *v) { v->dump_local_name(o); });
   idl_global->indent()->skip_to(o);
   o << "}";
 }

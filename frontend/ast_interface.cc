@@ -12,7 +12,6 @@
 #include "frontend/ast_union.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
-#include "frontend/utl_indenter.hh"
 
 void AST_Interface::dump(std::ostream &o) {
   o << "interface ";
@@ -26,13 +25,7 @@ void AST_Interface::dump(std::ostream &o) {
       pd_inherits[i]->dump_local_name(o);
     }
   }
-  o << " {" << std::endl;
-  UTL_Indenter *indent = idl_global->indent();
-  indent->increase();
-  UTL_Scope::dump(o);
-  indent->decrease();
-  indent->skip_to(o);
-  o << "}";
+  dump_body(o);
 }
 
 AST_Decl *AST_Interface::look_in_inherited(UTL_IdList *name, long record) {

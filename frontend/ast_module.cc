@@ -13,18 +13,11 @@
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
-#include "frontend/utl_indenter.hh"
 
 void AST_Module::dump(std::ostream &o) {
   o << "module ";
   dump_local_name(o);
-  o << " {" << std::endl;
-  UTL_Indenter *indent = idl_global->indent();
-  indent->increase();
-  UTL_Scope::dump(o);
-  indent->decrease();
-  indent->skip_to(o);
-  o << "}";
+  dump_body(o);
 }
 
 AST_PredefinedType *AST_Module::fe_add_predefined_type(AST_PredefinedType *t) {

@@ -65,31 +65,18 @@ void AST_Operation::dump(std::ostream &o) {
   o << " ";
   dump_local_name(o);
   o << "(";
-  const char *separator = "";
-  for (UTL_ScopeActiveIterator i(this, SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
-    o << separator;
-    separator = ", ";
-    i.item()->dump(o);
-  }
+  dump_separated(o, UTL_ScopeActiveIterator(this, SCOPE_ITER_DECLS),
+                 [&o](AST_Decl *a) { a->dump(o); });
   o << ")";
   if (pd_exceptions != nullptr) {
     o << " raises(";
-    separator = "";
-    for (UTL_ExceptlistActiveIterator i(pd_exceptions); !i.is_done(); i.next()) {
-      o << separator;
-      separator = ", ";
-      i.item()->dump_local_name(o);
-    }
+    dump_separated(o, UTL_ExceptlistActiveIterator(pd_exceptions),
+                   [&o](AST_Exception *x) { x->dump_local_name(o); });
     o << ")";
   }
   if (pd_context != nullptr) {
     o << " context(";
-    separator = "";
-    for (UTL_StrlistActiveIterator i(pd_context); !i.is_done(); i.next()) {
-      o << separator;
-      separator = ", ";
-      i.item()->dump(o);
-    }
+    dump_separated(o, UTL_StrlistActiveIterator(pd_context), [&o](UTL_String *c) { c->dump(o); });
     o << ")";
   }
 }

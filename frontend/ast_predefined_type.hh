@@ -3,6 +3,7 @@
 #ifndef FRONTEND_AST_PREDEFINED_TYPE_HH
 #define FRONTEND_AST_PREDEFINED_TYPE_HH
 
+#include "frontend/ast_expression.hh"
 #include "frontend/ast_type.hh"
 
 class AST_PredefinedType : public AST_ConcreteType {
@@ -38,5 +39,12 @@ public:
 private:
   PredefinedType pd_pt;
 };
+
+// The predefined kind whose values have expression type t; false when there is none (string,
+// wide string, none).
+bool predefined_kind_of(AST_Expression::ExprType t, AST_PredefinedType::PredefinedType *kind);
+// The expression type of the values of a predefined kind that constants can have (integers,
+// floating types, char, octet, boolean); any for the other kinds.
+AST_Expression::ExprType constant_type_of(AST_PredefinedType::PredefinedType kind);
 
 #endif

@@ -7,22 +7,12 @@
 #include "frontend/ast_union.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
-#include "frontend/utl_indenter.hh"
 
-void AST_Structure::dump_with_body(std::ostream &o, const char *keyword,
-                                   const std::string &after_name) {
-  o << keyword;
+void AST_Structure::dump(std::ostream &o) {
+  o << "struct ";
   dump_local_name(o);
-  o << after_name << " {" << std::endl;
-  UTL_Indenter *indent = idl_global->indent();
-  indent->increase();
-  UTL_Scope::dump(o);
-  indent->decrease();
-  indent->skip_to(o);
-  o << "}";
+  dump_body(o);
 }
-
-void AST_Structure::dump(std::ostream &o) { dump_with_body(o, "struct ", ""); }
 
 AST_Field *AST_Structure::fe_add_field(AST_Field *f) { return add_declaration(f) ? f : nullptr; }
 
@@ -38,7 +28,11 @@ AST_Union *AST_Structure::fe_add_union(AST_Union *u) { return add_local_type(u) 
 
 AST_Enum *AST_Structure::fe_add_enum(AST_Enum *e) { return add_local_type(e) ? e : nullptr; }
 
-void AST_Exception::dump(std::ostream &o) { dump_with_body(o, "exception ", ""); }
+void AST_Exception::dump(std::ostream &o) {
+  o << "exception ";
+  dump_local_name(o);
+  dump_body(o);
+}
 
 AST_Structure *AST_Exception::fe_add_structure(AST_Structure *s) {
   AST_Decl *e = lookup_for_add(s, false);

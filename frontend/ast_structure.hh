@@ -3,8 +3,6 @@
 #ifndef FRONTEND_AST_STRUCTURE_HH
 #define FRONTEND_AST_STRUCTURE_HH
 
-#include <string>
-
 #include "frontend/ast_type.hh"
 #include "frontend/utl_scope.hh"
 
@@ -28,9 +26,6 @@ public:
 protected:
   AST_Structure(NodeType nt, UTL_IdList *n, UTL_StrList *p)
       : AST_ConcreteType(nt, n, p), UTL_Scope(nt) {}
-
-  // Writes keyword, local name, the text before the body, the body and the closing brace.
-  void dump_with_body(std::ostream &o, const char *keyword, const std::string &after_name);
 };
 
 class AST_Exception : public AST_Structure {

@@ -1,8 +1,6 @@
 // AST_Union: discriminator checks, branch entry with the label checks, and printing.
 #include "frontend/ast_union.hh"
 
-#include <sstream>
-
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
 #include "frontend/ast_expr_value.hh"
@@ -12,32 +10,18 @@
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 
-// The predefined types a union may switch on, with the type its labels are converted to.
-struct DiscriminatorKind {
-  AST_PredefinedType::PredefinedType pt;
-  AST_Expression::ExprType et;
-};
-
-static const DiscriminatorKind discriminator_kinds[] = {
-    {AST_PredefinedType::PREDEF_LONG, AST_Expression::EXPR_LONG},
-    {AST_PredefinedType::PREDEF_ULONG, AST_Expression::EXPR_ULONG},
-    {AST_PredefinedType::PREDEF_SHORT, AST_Expression::EXPR_SHORT},
-    {AST_PredefinedType::PREDEF_USHORT, AST_Expression::EXPR_USHORT},
-    {AST_PredefinedType::PREDEF_CHAR, AST_Expression::EXPR_CHAR},
-    {AST_PredefinedType::PREDEF_BOOLEAN, AST_Expression::EXPR_BOOL},
-    {AST_PredefinedType::PREDEF_OCTET, AST_Expression::EXPR_OCTET},
-};
-
+// The type labels are converted to: integer, char, boolean and octet discriminators give their
+// own, an enum gives any (its labels are matched by name), anything else none.
 static AST_Expression::ExprType label_type_of(AST_ConcreteType *dt) {
   if (AST_Enum::narrow_from_decl(dt) != nullptr)
     return AST_Expression::EXPR_ANY;
   AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(dt);
   if (p == nullptr)
     return AST_Expression::EXPR_NONE;
-  for (const DiscriminatorKind &k : discriminator_kinds)
-    if (k.pt == p->pt())
-      return k.et;
-  return AST_Expression::EXPR_NONE;
+  AST_Expression::ExprType t = constant_type_of(p->pt());
+  bool discrete = t != AST_Expression::EXPR_FLOAT && t != AST_Expression::EXPR_DOUBLE &&
+                  t != AST_Expression::EXPR_ANY;
+  return discrete ? t : AST_Expression::EXPR_NONE;
 }
 
 AST_Union::AST_Union(AST_ConcreteType *dt, UTL_IdList *n, UTL_StrList *p)
@@ -50,12 +34,13 @@ AST_Union::AST_Union(AST_ConcreteType *dt, UTL_IdList *n, UTL_StrList *p)
 }
 
 void AST_Union::dump(std::ostream &o) {
-  std::ostringstream header;
-  header << " switch (";
+  o << "union ";
+  dump_local_name(o);
+  o << " switch (";
   if (pd_disc_type != nullptr)
-    pd_disc_type->dump_local_name(header);
-  header << ")";
-  dump_with_body(o, "union ", header.str());
+    pd_disc_type->dump_local_name(o);
+  o << ")";
+  dump_body(o);
 }
 
 AST_UnionBranch *AST_Union::fe_add_union_branch(AST_UnionBranch *b) {

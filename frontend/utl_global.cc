@@ -47,28 +47,7 @@ void IDL_GlobalData::set_n_include_file_names(unsigned long n) {
   pd_n_alloced_file_names = 0;
 }
 
-// The predefined kinds whose values constants can have, with their expression types.
-struct ConstantKind {
-  AST_PredefinedType::PredefinedType pt;
-  AST_Expression::ExprType et;
-};
-
-static const ConstantKind constant_kinds[] = {
-    {AST_PredefinedType::PREDEF_LONG, AST_Expression::EXPR_LONG},
-    {AST_PredefinedType::PREDEF_ULONG, AST_Expression::EXPR_ULONG},
-    {AST_PredefinedType::PREDEF_SHORT, AST_Expression::EXPR_SHORT},
-    {AST_PredefinedType::PREDEF_USHORT, AST_Expression::EXPR_USHORT},
-    {AST_PredefinedType::PREDEF_FLOAT, AST_Expression::EXPR_FLOAT},
-    {AST_PredefinedType::PREDEF_DOUBLE, AST_Expression::EXPR_DOUBLE},
-    {AST_PredefinedType::PREDEF_CHAR, AST_Expression::EXPR_CHAR},
-    {AST_PredefinedType::PREDEF_BOOLEAN, AST_Expression::EXPR_BOOL},
-    {AST_PredefinedType::PREDEF_OCTET, AST_Expression::EXPR_OCTET},
-};
-
 AST_Expression::ExprType
 IDL_GlobalData::PredefinedTypeToExprType(AST_PredefinedType::PredefinedType t) {
-  for (const ConstantKind &k : constant_kinds)
-    if (k.pt == t)
-      return k.et;
-  return AST_Expression::EXPR_ANY;
+  return constant_type_of(t);
 }

@@ -82,4 +82,14 @@ public:
   T *item() { return source == nullptr ? nullptr : static_cast<L *>(source)->head(); }
 };
 
+// Writes every item an active iterator walks (a list's or a scope's), each with write, separated
+// by ", ".
+template <class Iterator, class Write>
+void dump_separated(std::ostream &o, Iterator &&i, Write write) {
+  for (const char *separator = ""; !i.is_done(); i.next(), separator = ", ") {
+    o << separator;
+    write(i.item());
+  }
+}
+
 #endif

@@ -133,47 +133,16 @@ AST_Decl *UTL_Scope::lookup_for_add(AST_Decl *d, long record) {
   return lookup_by_name_local(d->local_name(), record);
 }
 
-// The predefined kind standing for each expression type that has one.
-struct PrimitiveKind {
-  AST_Expression::ExprType et;
-  AST_PredefinedType::PredefinedType pt;
-};
-
-static const PrimitiveKind primitive_kinds[] = {
-    {AST_Expression::EXPR_SHORT, AST_PredefinedType::PREDEF_SHORT},
-    {AST_Expression::EXPR_USHORT, AST_PredefinedType::PREDEF_USHORT},
-    {AST_Expression::EXPR_LONG, AST_PredefinedType::PREDEF_LONG},
-    {AST_Expression::EXPR_ULONG, AST_PredefinedType::PREDEF_ULONG},
-    {AST_Expression::EXPR_LONGLONG, AST_PredefinedType::PREDEF_LONGLONG},
-    {AST_Expression::EXPR_ULONGLONG, AST_PredefinedType::PREDEF_ULONGLONG},
-    {AST_Expression::EXPR_FLOAT, AST_PredefinedType::PREDEF_FLOAT},
-    {AST_Expression::EXPR_DOUBLE, AST_PredefinedType::PREDEF_DOUBLE},
-    {AST_Expression::EXPR_LONGDOUBLE, AST_PredefinedType::PREDEF_LONGDOUBLE},
-    {AST_Expression::EXPR_CHAR, AST_PredefinedType::PREDEF_CHAR},
-    {AST_Expression::EXPR_WCHAR, AST_PredefinedType::PREDEF_WCHAR},
-    {AST_Expression::EXPR_OCTET, AST_PredefinedType::PREDEF_OCTET},
-    {AST_Expression::EXPR_BOOL, AST_PredefinedType::PREDEF_BOOLEAN},
-    {AST_Expression::EXPR_ANY, AST_PredefinedType::PREDEF_ANY},
-    {AST_Expression::EXPR_VOID, AST_PredefinedType::PREDEF_VOID},
-};
-
-static const PrimitiveKind *primitive_kind_of(AST_Expression::ExprType t) {
-  for (const PrimitiveKind &k : primitive_kinds)
-    if (k.et == t)
-      return &k;
-  return nullptr;
-}
-
 AST_PredefinedType *UTL_Scope::lookup_primitive_type(AST_Expression::ExprType t) {
   AST_Decl *self = ScopeAsDecl(this);
   if (self != nullptr && self->defined_in() != nullptr)
     return self->defined_in()->lookup_primitive_type(t);
-  const PrimitiveKind *k = primitive_kind_of(t);
-  if (k == nullptr)
+  AST_PredefinedType::PredefinedType kind;
+  if (!predefined_kind_of(t, &kind))
     return nullptr;
   for (UTL_ScopeActiveIterator i(this, SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
     AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(i.item());
-    if (p != nullptr && p->pt() == k->pt)
+    if (p != nullptr && p->pt() == kind)
       return p;
   }
   return nullptr;
@@ -385,12 +354,19 @@ AST_Array *UTL_Scope::add_array(AST_Array *a) {
 
 // Printing.
 
+// The dump's indentation state, made on first use.
+static UTL_Indenter *indenter() {
+  if (idl_global->indent() == nullptr)
+    idl_global->set_indent(new UTL_Indenter);
+  return idl_global->indent();
+}
+
 void UTL_Scope::dump_members(std::ostream &o, const std::vector<AST_Decl *> &members,
                              const char *title) {
   if (members.empty())
     return;
   o << std::endl << title << std::endl;
-  UTL_Indenter *indent = idl_global->indent();
+  UTL_Indenter *indent = indenter();
   for (size_t i = 0; i < members.size(); i++) {
     AST_Decl *d = members[i];
     if (d->imported())
@@ -402,10 +378,18 @@ void UTL_Scope::dump_members(std::ostream &o, const std::vector<AST_Decl *> &mem
 }
 
 void UTL_Scope::dump(std::ostream &o) {
-  if (idl_global->indent() == nullptr)
-    idl_global->set_indent(new UTL_Indenter);
   dump_members(o, pd_local_types, "/* Locally defined types: */");
   dump_members(o, pd_decls, "/* Declarations: */");
+}
+
+void UTL_Scope::dump_body(std::ostream &o) {
+  o << " {" << std::endl;
+  UTL_Indenter *indent = indenter();
+  indent->increase();
+  UTL_Scope::dump(o);
+  indent->decrease();
+  indent->skip_to(o);
+  o << "}";
 }
 
 // The iterator.

@@ -71,6 +71,8 @@ public:
   virtual void call_add();
   // Writes the nested types and the declarations, one per line, skipping imported ones.
   virtual void dump(std::ostream &o);
+  // Writes " {", a line end, the contents one level deeper, the indentation and "}".
+  void dump_body(std::ostream &o);
 
   // The declaration a scoped name denotes from this scope; record adds it to the referenced
   // list of every scope the search passed through.

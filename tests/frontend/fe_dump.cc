@@ -1,7 +1,7 @@
 // fe_dump: runs the front end alone over one preprocessed IDL file, set up as the driver sets
 // it up, and reports as nuxc does: the error count, or with -d after a clean parse "Dump of
-// AST:" and the tree, on standard error. The exit status is the error count. Used by the front
-// end's black-box cases.
+// AST:" and the tree, on standard error. The exit status is the error count (at most 255).
+// Used by the front end's black-box cases.
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -10,6 +10,9 @@
 #include "frontend/be_generator.hh"
 #include "frontend/fe_extern.hh"
 #include "frontend/utl_global.hh"
+
+// Error counts beyond this do not fit an exit status; they exit with it, as nuxc does.
+static const int max_status = 255;
 
 static void set_up_global_state(const char *name) {
   idl_global = new IDL_GlobalData;
@@ -50,7 +53,7 @@ int main(int argc, char **argv) {
   if (errors > 0) {
     std::cerr << "nuxc: " << name << ": found " << errors << " error" << (errors > 1 ? "s" : "")
               << std::endl;
-    return static_cast<int>(errors);
+    return errors < max_status ? static_cast<int>(errors) : max_status;
   }
   if (dump) {
     std::cerr << "Dump of AST:" << std::endl;

@@ -3,12 +3,14 @@
 
 #include <sstream>
 
+#include "frontend/ast_interface.hh"
 #include "frontend/be_generator.hh"
 #include "frontend/fe_extern.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
 
 void FrontEndTest::SetUp() {
+  ast_n_fwds_used = 0;
   idl_global = new IDL_GlobalData;
   idl_global->set_err(FE_new_UTL_Error());
   idl_global->set_indent(FE_new_UTL_Indenter());

@@ -16,6 +16,7 @@
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/be_classes.hh"
+#include "frontend/fe_extern.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_lists.hh"
@@ -164,6 +165,23 @@ TEST_F(TreeTest, ForwardDeclarationSharesOneInterface) {
   EXPECT_EQ(placeholder, root()->fe_add_interface(placeholder));
   EXPECT_EQ(placeholder, find({"A"}));
   EXPECT_EQ(2, root()->nmembers() - 42) << "the forward node and the interface";
+}
+
+TEST_F(TreeTest, ForwardDeclarationsNeverDefinedCanBeListed) {
+  root()->fe_add_interface_fwd(g()->create_interface_fwd(scoped({"Never"}), nullptr));
+  AST_InterfaceFwd *done = g()->create_interface_fwd(scoped({"Done"}), nullptr);
+  root()->fe_add_interface_fwd(done);
+  done->full_definition()->set_n_inherits(0);
+  testing::internal::CaptureStderr();
+  AST_check_fwd_interface();
+  EXPECT_EQ("nuxc: \"t.idl\", line 3: forward declared but never defined: interface Never\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST_F(TreeTest, StartUpWithoutANodeFactoryExits) {
+  idl_global->set_gen(nullptr);
+  EXPECT_EXIT(FE_init_stage2(), testing::ExitedWithCode(99),
+              "^IDL: BE did not initialize idl_global->gen\\(\\), exiting\n$");
 }
 
 TEST_F(TreeTest, EnumeratorsGetTwinsInTheEnclosingScope) {
