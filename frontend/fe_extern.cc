@@ -16,7 +16,7 @@ static const int parser_stack_exhausted = 2;
 void FE_yyparse() {
   if (yyparse() == parser_stack_exhausted)
     idl_global->err()->input_error("Input nested too deeply to be parsed");
-  if (idl_global->err_count() == 0)
+  if (idl_global->err_count() == 0 && idl_global->root() != nullptr)
     idl_global->root()->call_add();
 }
 
