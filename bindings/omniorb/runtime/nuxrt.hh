@@ -697,6 +697,8 @@ private:
     std::chrono::steady_clock::time_point end_;
 };
 
+inline void watch_signals();
+
 // fork: from here on, count processes run the rest of main. Possible only before the ORB starts.
 inline void fork_copies(long count)
 {
@@ -711,6 +713,7 @@ inline void fork_copies(long count)
         pid_t child = ::fork();
         if (child == 0) {
             s.children.clear();
+            watch_signals();  // a copy has only the thread that forked
             return;
         }
         if (child < 0) {
@@ -725,20 +728,25 @@ inline void fork_copies(long count)
 // ---------------------------------------------------------------------------------------------
 // main: set-up, the script's body, the summary line and the exit status.
 
-inline void start(int argc, char **argv, const char *program)
+// SIGINT and SIGTERM go to one thread of their own (blocked everywhere else; the ORB's threads
+// inherit the mask), which stops serve, or ends the program with its summary line.
+inline void watch_signals()
 {
-    State &s = state();
-    s.argc = argc;
-    s.argv = argv;
-    s.program = program;
-    // SIGINT and SIGTERM go to one thread of their own (the ORB's threads inherit the mask), which
-    // stops serve, or ends a client with its summary line.
     sigset_t signals;
     sigemptyset(&signals);
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     std::thread(on_signal_thread, signals).detach();
+}
+
+inline void start(int argc, char **argv, const char *program)
+{
+    State &s = state();
+    s.argc = argc;
+    s.argv = argv;
+    s.program = program;
+    watch_signals();
 }
 
 inline int finish(int status)
