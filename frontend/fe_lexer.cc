@@ -169,8 +169,12 @@ void idl_parse_line_and_file(const char *text) {
   if (name.empty())
     name = "standard input";
   UTL_String *file = new UTL_String(name.c_str());
-  idl_global->set_filename(file);
-  idl_global->set_in_main_file(file->compare(idl_global->real_filename()));
+  const bool mainFile = file->compare(idl_global->real_filename());
+  idl_global->set_in_main_file(mainFile);
+  // The main file is the preprocessor's copy of the input; positions in it are reported under
+  // the name the user gave, not the temporary copy's, which is gone by the time anyone reads it.
+  UTL_String *given = idl_global->main_filename();
+  idl_global->set_filename(mainFile && given != nullptr ? given : file);
   if (!idl_global->in_main_file() && idl_global->import())
     idl_global->store_include_file_name(new UTL_String(last_component(name.c_str())));
 }
