@@ -1,6 +1,6 @@
 // Types: reading of the "types" file (one mapping a line: passing kind, kind or
-// "NT_pre_defined" and type name, "=", translation) and the core lookup that every mapping
-// form ends in.
+// "NT_pre_defined" and type name, "=", translation), the core lookup that every mapping form
+// ends in, and the mapping of tree nodes onto it.
 #include "idlgen/Types.hh"
 
 #include <cassert>
@@ -9,6 +9,10 @@
 
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
+#include "frontend/ast_array.hh"
+#include "frontend/ast_predefined_type.hh"
+#include "frontend/ast_typedef.hh"
+#include "idlgen/AST_Utils.hh"
 
 namespace {
 
@@ -155,3 +159,46 @@ const Dstr &Types::mapType(const char *kind, parmtype pt) {
 }
 
 const Dstr &Types::mapType(const Dstr &kind, parmtype pt) { return mapType(kind.aschar(), pt); }
+
+const Dstr &Types::mapType(AST_Type *t, parmtype pt, bool kludge) {
+  if (AST_Typedef *td = AST_Typedef::narrow_from_decl(t))
+    return mapType(scopedNameOf(td).aschar(), td->base_type(), pt, kludge);
+  return map_node(scopedNameOf(t).aschar(), t, pt, kludge);
+}
+
+// A chain of typedefs is written under the outermost name, which the caller passes as subname.
+const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool kludge) {
+  t = AST_Type::narrow_from_decl(strip_typedefs(t));
+  assert(t != nullptr);
+  AST_Sequence *q = AST_Sequence::narrow_from_decl(t);
+  if (q == nullptr)
+    return map_node(subname, t, pt, kludge);
+  if (kludge && pt != inout) {
+    static Dstr kludgeName;
+    kludgeName = subname;
+    return kludgeName;
+  }
+  // The element's mapping is copied out of the result string before the sequence's own lookup
+  // overwrites it.
+  const Dstr element(mapType(q->base_type(), pt, kludge));
+  return mapType(subname, "NT_sequence", scopedNameOf(q), pt, element);
+}
+
+const Dstr &Types::mapType(AST_Type *t, AST_Argument::Direction d) {
+  return mapType(t, direction2parmtype(d), false);
+}
+
+const Dstr &Types::map_node(const char *subname, AST_Type *t, parmtype pt, bool kludge) {
+  const AST_Decl::NodeType nt = t->node_type();
+  const Dstr name(scopedNameOf(t));
+  const bool hasFixedKind =
+      nt == AST_Decl::NT_struct || nt == AST_Decl::NT_union || nt == AST_Decl::NT_array;
+  if (hasFixedKind && (kludge || is_fixed(t)))
+    return mapType(subname, join_pieces(nodeType2String(nt), "_fixed").aschar(), name, pt);
+  AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(t);
+  if (kludge && p != nullptr && p->pt() == AST_PredefinedType::PREDEF_ANY) {
+    static const Dstr any("CORBA::Any");
+    return any;
+  }
+  return mapType(subname, nodeType2String(nt), name, pt);
+}

@@ -9,6 +9,8 @@
 #include "foundation/Replacements.hh"
 #include "frontend/ast_field.hh"
 
+class AST_Type;
+
 class Types {
 public:
   // How a value of the type is passed; the words of the types file are "ret", "in", "out" and
@@ -42,6 +44,16 @@ public:
   const Dstr &mapType(const char *kind, AST_Argument::Direction d);
   const Dstr &mapType(const Dstr &kind, parmtype pt);
 
+  // Mapping by a node of the syntax tree. Typedefs are resolved and the outermost typedef name
+  // is written for the type (TYPESSUBNAME); fixed-size structures, unions and arrays take the
+  // kinds "NT_struct_fixed", "NT_union_fixed" and "NT_array_fixed". With kludge set (the form
+  // of the support functions), every structure, union and array takes its "_fixed" kind, any is
+  // "CORBA::Any", and a typedef-named sequence not passed inout is the typedef's name.
+  const Dstr &mapType(AST_Type *t, parmtype pt, bool kludge);
+  // The same, writing the type as subname; a sequence's element mapping becomes BASESUBNAME.
+  const Dstr &mapType(const char *subname, AST_Type *t, parmtype pt, bool kludge);
+  const Dstr &mapType(AST_Type *t, AST_Argument::Direction d);
+
 private:
   // The translations of one passing kind.
   struct Map {
@@ -50,6 +62,8 @@ private:
   };
 
   void read_line(const Dstr &line, int number, const Dstr &path);
+  // The mapping of a node that is neither a typedef nor a sequence handled by its element.
+  const Dstr &map_node(const char *subname, AST_Type *t, parmtype pt, bool kludge);
 
   Replacements *reps;
   Map maps[4];

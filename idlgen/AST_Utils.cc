@@ -1,0 +1,127 @@
+// AST_Utils: kind names, names of declarations and expressions, the fixed-size tests and case
+// label values.
+#include "idlgen/AST_Utils.hh"
+
+#include <cassert>
+#include <unordered_map>
+
+#include "frontend/ast_array.hh"
+#include "frontend/ast_expression.hh"
+#include "frontend/ast_field.hh"
+#include "frontend/ast_predefined_type.hh"
+#include "frontend/ast_typedef.hh"
+#include "frontend/ast_union_label.hh"
+#include "frontend/utl_identifier.hh"
+#include "frontend/utl_idlist.hh"
+#include "frontend/utl_scope.hh"
+
+namespace {
+
+// Indexed by AST_Decl::NodeType.
+const char *const nodeTypeNames[] = {
+    "NT_module", "NT_root", "NT_interface", "NT_interface_fwd", "NT_const",
+    "NT_except", "NT_attr", "NT_op", "NT_argument", "NT_union",
+    "NT_union_branch", "NT_struct", "NT_field", "NT_enum", "NT_enum_val",
+    "NT_string", "NT_array", "NT_sequence", "NT_typedef", "NT_pre_defined",
+};
+
+// Typedefs and arrays have the size of what they are made of.
+AST_Decl *strip_typedefs_and_arrays(AST_Decl *d) {
+  for (;;) {
+    if (AST_Typedef *t = AST_Typedef::narrow_from_decl(d)) {
+      d = t->base_type();
+      continue;
+    }
+    if (AST_Array *a = AST_Array::narrow_from_decl(d)) {
+      d = a->base_type();
+      continue;
+    }
+    return d;
+  }
+}
+
+}  // namespace
+
+const char *nodeType2String(AST_Decl::NodeType nt) {
+  assert(nt >= AST_Decl::NT_module && nt <= AST_Decl::NT_pre_defined);
+  return nodeTypeNames[nt];
+}
+
+const char *nameOf(AST_Decl *d) {
+  const char *name = d->local_name()->get_string();
+  return name ? name : "";
+}
+
+Dstr scopedNameOf(AST_Decl *d) { return scopedNameOf(d->name()); }
+
+Dstr scopedNameOf(AST_Expression *e) {
+  UTL_IdList *name = e->n();
+  const char *first = name ? name->head()->get_string() : nullptr;
+  if (first == nullptr || Dstr(first) != "::")
+    return scopedNameOf(name);
+  Dstr global("::");
+  global += scopedNameOf(static_cast<UTL_IdList *>(name->tail()));
+  return global;
+}
+
+bool is_fixed(AST_Type *t) {
+  AST_Decl *d = strip_typedefs_and_arrays(t);
+  switch (d->node_type()) {
+  case AST_Decl::NT_interface:
+  case AST_Decl::NT_interface_fwd:
+  case AST_Decl::NT_string:
+  case AST_Decl::NT_sequence:
+    return false;
+  case AST_Decl::NT_struct:
+  case AST_Decl::NT_union:
+    return is_fixed(DeclAsScope(d));
+  case AST_Decl::NT_pre_defined:
+    return AST_PredefinedType::narrow_from_decl(d)->pt() != AST_PredefinedType::PREDEF_ANY;
+  default:
+    return true;
+  }
+}
+
+// The answer for each structure and union is kept: the tree does not change once parsed, and a
+// type used twice in each of a chain of structures would otherwise be examined exponentially
+// often.
+bool is_fixed(UTL_Scope *s) {
+  static std::unordered_map<UTL_Scope *, bool> known;
+  const auto found = known.find(s);
+  if (found != known.end())
+    return found->second;
+  bool fixed = true;
+  for (UTL_ScopeActiveIterator i(s, UTL_Scope::SCOPE_ITER_DECLS); fixed && !i.is_done();
+       i.next()) {
+    AST_Field *member = AST_Field::narrow_from_decl(i.item());
+    fixed = member == nullptr || is_fixed(member->field_type());
+  }
+  known[s] = fixed;
+  return fixed;
+}
+
+bool is_fixed_struct_or_union(AST_Type *t) {
+  AST_Decl *d = strip_typedefs(t);
+  const AST_Decl::NodeType nt = d->node_type();
+  return (nt == AST_Decl::NT_struct || nt == AST_Decl::NT_union) && is_fixed(DeclAsScope(d));
+}
+
+bool is_interface_type(AST_Type *t) {
+  return strip_typedefs(t)->node_type() == AST_Decl::NT_interface;
+}
+
+Dstr labelValueOf(AST_UnionLabel *label) {
+  if (label->label_kind() == AST_UnionLabel::LABEL_DEFAULT)
+    return Dstr();
+  AST_Expression *e = label->label_val();
+  Dstr text("");
+  if (AST_Expression::AST_ExprValue *v = e->coerce(AST_Expression::EXPR_LONG)) {
+    text += v->u.lval;
+    return text;
+  }
+  // An unsigned long label above the range of long keeps its value.
+  AST_Expression::AST_ExprValue *v = e->coerce(AST_Expression::EXPR_ULONG);
+  assert(v != nullptr);
+  text += v->u.ulval;
+  return text;
+}

@@ -1,0 +1,45 @@
+// AST_Utils: what the back end reads off the IDL syntax tree beyond the node accessors: the kind
+// names of nodes, local and scoped names of declarations and symbolic expressions, the
+// fixed-size tests of types and the value of a union's case label.
+#ifndef IDLGEN_AST_UTILS_HH
+#define IDLGEN_AST_UTILS_HH
+
+#include "foundation/Dstr.hh"
+#include "foundation/ScopedName.hh"
+#include "frontend/ast_decl.hh"
+
+class AST_Expression;
+class AST_Type;
+class AST_UnionLabel;
+class UTL_Scope;
+
+// The kind name of a node type, "NT_module" to "NT_pre_defined"; the type map is keyed by it.
+const char *nodeType2String(AST_Decl::NodeType nt);
+
+// The declaration's local name (the last identifier of its scoped name).
+const char *nameOf(AST_Decl *d);
+
+// The declaration's full name joined by "::", without the root's leading "::": "Bank::Account".
+Dstr scopedNameOf(AST_Decl *d);
+// The name a symbolic constant expression was written with, joined by "::"; a name written
+// with a leading "::" keeps it ("::Color::red").
+Dstr scopedNameOf(AST_Expression *e);
+
+// Whether values of the type have a fixed size: interfaces, strings and sequences do not, nor
+// any, nor a structure or union with a member that does not; arrays and typedefs are as their
+// base type; every other type does.
+bool is_fixed(AST_Type *t);
+// Whether every field or branch of a structure or union scope has a fixed-size type. Other
+// declarations in the scope (the enumerators of an enum declared inside it) are not members.
+bool is_fixed(UTL_Scope *s);
+// Whether the type, through typedefs, is a fixed-size structure or union.
+bool is_fixed_struct_or_union(AST_Type *t);
+
+// Whether the type, through typedefs, is an interface.
+bool is_interface_type(AST_Type *t);
+
+// The value of a case label as a decimal integer, or a null string for the default label. An
+// enumerator label gives the enumerator's ordinal.
+Dstr labelValueOf(AST_UnionLabel *label);
+
+#endif

@@ -1,0 +1,119 @@
+// Unit tests of the tree helpers over parsed IDL: the fixed-size tests (nested and typedef'd
+// types, types declared inside a structure or union), names of declarations and of label
+// expressions, and the values of case labels of every discriminator kind.
+#include "idlgen/AST_Utils.hh"
+
+#include <string>
+
+#include "IdlTree.hh"
+#include "frontend/ast_field.hh"
+#include "frontend/ast_type.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/ast_union_label.hh"
+#include "frontend/utl_scope.hh"
+
+namespace {
+
+using AstUtils = IdlTree;
+
+TEST_F(AstUtils, FixedSizeTests) {
+  parse("module M {\n"
+        "  struct Longs { long a; long b; };\n"
+        "  struct WithString { long a; string s; };\n"
+        "  struct WithAny { any a; };\n"
+        "  struct Nested { long a; Longs l; };\n"
+        "  struct HoldsVariable { Longs l; WithString w; };\n"
+        "  struct WithEnum { enum Color { red, green } c; long x; };\n"
+        "  struct WithVariableInner { struct Inner { string s; } i; };\n"
+        "  union FixedU switch (long) { case 1: long a; default: Longs l; };\n"
+        "  union VariableU switch (long) { case 1: long a; case 2: sequence<long> s; };\n"
+        "  union WithEnumU switch (short) { case 1: enum Shade { dark } s; };\n"
+        "  typedef Longs LongsAlias;\n"
+        "  typedef LongsAlias LongsAlias2;\n"
+        "  typedef long Matrix[2][3];\n"
+        "  typedef string Names[2];\n"
+        "  typedef sequence<long> LongSeq;\n"
+        "  interface I {};\n"
+        "  typedef I IAlias;\n"
+        "  enum E { e1 };\n"
+        "  typedef long LongT;\n"
+        "};\n");
+  const struct {
+    const char *name;
+    bool fixed;
+    bool fixedStructOrUnion;
+    bool interface;
+  } cases[] = {
+      {"M::Longs", true, true, false},          {"M::WithString", false, false, false},
+      {"M::WithAny", false, false, false},      {"M::Nested", true, true, false},
+      {"M::HoldsVariable", false, false, false}, {"M::WithEnum", true, true, false},
+      {"M::WithVariableInner", false, false, false}, {"M::FixedU", true, true, false},
+      {"M::VariableU", false, false, false},    {"M::WithEnumU", true, true, false},
+      {"M::LongsAlias", true, true, false},     {"M::LongsAlias2", true, true, false},
+      {"M::Matrix", true, false, false},        {"M::Names", false, false, false},
+      {"M::LongSeq", false, false, false},      {"M::I", false, false, true},
+      {"M::IAlias", false, false, true},        {"M::E", true, false, false},
+      {"M::LongT", true, false, false},         {"long", true, false, false},
+      {"any", false, false, false},
+  };
+  for (const auto &c : cases) {
+    AST_Type *t = type(c.name);
+    EXPECT_EQ(c.fixed, is_fixed(t)) << c.name;
+    EXPECT_EQ(c.fixedStructOrUnion, is_fixed_struct_or_union(t)) << c.name;
+    EXPECT_EQ(c.interface, is_interface_type(t)) << c.name;
+  }
+}
+
+TEST_F(AstUtils, NamesOfDeclarations) {
+  parse("module Bank { interface Account { exception Failed {}; }; };\n"
+        "struct Top { long a; };\n");
+  EXPECT_STREQ("Bank::Account", scopedNameOf(decl("Bank::Account")).aschar());
+  EXPECT_STREQ("Account", nameOf(decl("Bank::Account")));
+  EXPECT_STREQ("Bank::Account::Failed", scopedNameOf(decl("Bank::Account::Failed")).aschar());
+  EXPECT_STREQ("Top", scopedNameOf(decl("Top")).aschar());
+  EXPECT_STREQ("NT_interface", nodeType2String(decl("Bank::Account")->node_type()));
+  EXPECT_STREQ("NT_pre_defined", nodeType2String(decl("long")->node_type()));
+}
+
+// Every label of a union, as "value/name" joined by blanks: the label's value (or "default")
+// and the name its expression was written with.
+std::string labels_of(AST_Union *u) {
+  std::string shown;
+  for (UTL_ScopeActiveIterator i(u, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
+    AST_UnionBranch *b = AST_UnionBranch::narrow_from_decl(i.item());
+    const Dstr value = labelValueOf(b->label());
+    shown += shown.empty() ? "" : " ";
+    shown += value.isNull() ? "default" : value.aschar();
+    if (b->label()->label_val())
+      shown += std::string("/") + scopedNameOf(b->label()->label_val()).aschar();
+  }
+  return shown;
+}
+
+TEST_F(AstUtils, CaseLabelValuesAndNames) {
+  parse("const long SEVEN = 7;\n"
+        "const unsigned long BIG = 2000000000;\n"
+        "module L {\n"
+        "  enum Color { red, green, blue };\n"
+        "  union ByColor switch (Color) { case L::blue: long b; case ::L::red: long r;\n"
+        "                                  case green: long g; };\n"
+        "  union ByLong switch (long) { case -5: long a; case SEVEN: long b; default: long c; };\n"
+        "  union ByULong switch (unsigned long) { case BIG + BIG: long a; };\n"
+        "  union ByChar switch (char) { case 'a': long a; };\n"
+        "  union ByBool switch (boolean) { case TRUE: long t; case FALSE: long f; };\n"
+        "};\n");
+  const struct {
+    const char *name;
+    const char *labels;
+  } cases[] = {
+      {"L::ByColor", "2/L::blue 0/::L::red 1/green"},
+      {"L::ByLong", "-5/ 7/SEVEN default"},
+      {"L::ByULong", "4000000000/"},
+      {"L::ByChar", "97/"},
+      {"L::ByBool", "1/ 0/"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(c.labels, labels_of(AST_Union::narrow_from_decl(decl(c.name)))) << c.name;
+}
+
+}  // namespace
