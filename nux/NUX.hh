@@ -15,8 +15,11 @@
 #include "idlgen/Headerfile.hh"
 #include "nux/DeclarationList.hh"
 #include "nux/NUX_line_parser.hh"
+#include "qor/qor_struct.hh"
 
 class AST_Decl;
+class AST_Type;
+class UTL_Scope;
 
 class NUX : public CodeGenerator {
 public:
@@ -108,6 +111,20 @@ public:
   void do_use(FunctionList &functions, DeclarationList &declarations, const Dstr &filename,
               AList *classmap);
 
+  // QOR values: appends to out the construction of v as a value of expected_type. typedefname
+  // is the scoped name of the typedef the type was reached through, null when none; a
+  // sequence value needs one, as the name of what it makes.
+  void do_dcp_val(Dstr &out, dcp_val v, AST_Type *expected_type, const Dstr &typedefname,
+                  AList *classmap);
+  // The same, appended to the active function's body.
+  void do_dcp_val(dcp_val v, AST_Type *expected_type, const Dstr &typedefname,
+                  AList *classmap);
+  // The field values of a structure, from the elements starting at first.
+  void do_cp_aggr_struct(Dstr &out, cp_aggr_node *first, UTL_Scope *fields, AList *classmap);
+  // The elements of a sequence, starting at first.
+  void do_cp_aggr_sequence(Dstr &out, cp_aggr_node *first, AST_Type *element,
+                           AList *classmap);
+
   BE_IDL *idlGenerator;
   // The function whose body is being written; null outside "begin" ... "end".
   Function *activeFunction;
@@ -134,6 +151,15 @@ private:
   // The shared condition of if and while: its variables, CONDEXP, then key.
   void emit_conditional(const char *key, const Dstr &left, const Dstr &op, const Dstr &right,
                         const Dstr &plusminus, const Dstr &tolerance);
+
+  // The constructions of do_dcp_val for each kind of value.
+  void make_literal(Dstr &out, const Dstr &text, AST_Type *t);
+  void make_object(Dstr &out, const Dstr &identifier, AList *classmap);
+  void make_union(Dstr &out, cp_union *u, AST_Type *t, AList *classmap);
+  void make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedefname,
+                      AList *classmap);
+  // A scoped name as a flat identifier: each "::" becomes "_".
+  Dstr underscored(const Dstr &scopedName) const;
 };
 
 #endif

@@ -1,0 +1,200 @@
+// NUX values: the target-language construction of a QOR value as a value of its IDL type, for
+// the expected values and the results of QOR call scripts. Literals and object references are
+// leaves; unions, structures and sequences are built from their parts, nested to any depth.
+#include "nux/NUX.hh"
+
+#include <cassert>
+
+#include "foundation/FatalError.hh"
+#include "foundation/IgnorableError.hh"
+#include "frontend/ast_array.hh"
+#include "frontend/ast_expression.hh"
+#include "frontend/ast_field.hh"
+#include "frontend/ast_typedef.hh"
+#include "frontend/ast_union.hh"
+#include "frontend/ast_union_label.hh"
+#include "frontend/utl_scope.hh"
+#include "idlgen/AST_Utils.hh"
+#include "qor/qor_y.hh"
+
+namespace {
+
+// The branch a union value selects: its type (null when no branch matches) and the label
+// value that the generated code passes as the discriminator.
+struct BranchChoice {
+  AST_Type *type = nullptr;
+  Dstr label;
+};
+
+// Whether label was written as the name tag; a label written as a literal has no name.
+bool names_label(AST_UnionLabel *label, const Dstr &tag) {
+  AST_Expression *e = label->label_val();
+  return e->ec() == AST_Expression::COMB_SYMBOL && scopedNameOf(e) == tag;
+}
+
+// The branch of u for tag. Every branch is looked at: a later label of the same name replaces
+// an earlier one, and the default branch is taken only while no named label has matched.
+// Declarations other than branches (the enumerators of an enum declared inside the union)
+// are passed over.
+BranchChoice find_branch(AST_Union *u, const Dstr &tag) {
+  BranchChoice choice;
+  for (UTL_ScopeActiveIterator i(u, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
+    AST_UnionBranch *b = AST_UnionBranch::narrow_from_decl(i.item());
+    if (!b)
+      continue;
+    if (b->label()->label_kind() == AST_UnionLabel::LABEL_DEFAULT) {
+      if (!choice.type) {
+        choice.type = b->field_type();
+        choice.label = "-1000000";
+      }
+    } else if (names_label(b->label(), tag)) {
+      choice.type = b->field_type();
+      choice.label = labelValueOf(b->label());
+    }
+  }
+  return choice;
+}
+
+// The next field of a structure from i on, past the enumerators that an enum declared inside
+// the structure adds to its declarations; null when no field is left.
+AST_Field *next_field(UTL_ScopeActiveIterator &i) {
+  for (; !i.is_done(); i.next()) {
+    if (i.item()->node_type() == AST_Decl::NT_field) {
+      AST_Field *field = AST_Field::narrow_from_decl(i.item());
+      i.next();
+      return field;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Dstr NUX::underscored(const Dstr &scopedName) const {
+  Dstr flat(scopedName);
+  underscoreScope.do_subs(flat);
+  return flat;
+}
+
+// Typedefs are resolved before anything else, so a chain of them hands the innermost name to
+// the type below it.
+void NUX::do_dcp_val(Dstr &out, dcp_val v, AST_Type *expected_type, const Dstr &typedefname,
+                     AList *classmap) {
+  assert(expected_type != nullptr);
+  if (AST_Typedef *t = AST_Typedef::narrow_from_decl(expected_type)) {
+    do_dcp_val(out, v, t->base_type(), scopedNameOf(t), classmap);
+    return;
+  }
+  switch (v.kind) {
+  case dcp_literal:
+    make_literal(out, *dcp_text(v), expected_type);
+    return;
+  case dcp_interface:
+    make_object(out, *dcp_text(v), classmap);
+    return;
+  case dcp_union:
+    make_union(out, dcp_union_of(v), expected_type, classmap);
+    return;
+  case dcp_aggr:
+    make_aggregate(out, dcp_aggr_of(v), expected_type, typedefname, classmap);
+    return;
+  default:
+    assert(!"a QOR value without a value");
+  }
+}
+
+void NUX::do_dcp_val(dcp_val v, AST_Type *expected_type, const Dstr &typedefname,
+                     AList *classmap) {
+  do_dcp_val(activeFunction->cc_code, v, expected_type, typedefname, classmap);
+}
+
+// Any literal is accepted for any type: the binding's template decides what the text means.
+void NUX::make_literal(Dstr &out, const Dstr &text, AST_Type *t) {
+  variables->define("VALUE", text);
+  const Dstr &mapped = types->mapType(t, Types::ret, false);
+  check(mapped);
+  variables->define("RETURN_TYPE", with_separator(mapped));
+  cat_binding(out, "cc.make.leafvalue");
+}
+
+// The identifier alone names the interface; the expected type is not looked at.
+void NUX::make_object(Dstr &out, const Dstr &identifier, AList *classmap) {
+  const Dstr &className = classmap->translate(identifier);
+  if (className.isNull())
+    FatalError("QOR references unknown class ", identifier);
+  variables->define("CLASS_NAME", with_separator(className));
+  set_interface(identifier);
+  cat_binding(out, "cc.make.leafobject");
+}
+
+// The label value stands alone, at the start of the line after the opening template.
+void NUX::make_union(Dstr &out, cp_union *u, AST_Type *t, AList *classmap) {
+  if (t->node_type() != AST_Decl::NT_union)
+    FatalError("QOR supplied a union where no union is expected");
+  AST_Union *type = AST_Union::narrow_from_decl(t);
+  const BranchChoice branch = find_branch(type, *u->tag);
+  if (!branch.type)
+    FatalError("No such tag in union: ", *u->tag);
+  variables->define("RETURN_TYPE", underscored(scopedNameOf(type)));
+  cat_binding(out, "cc.make.union.funcall.begin");
+  out += branch.label;
+  cat_binding(out, "cchh.arglist.separator");
+  cat_binding(out, "cc.make.union.funcall.parm2.begin");
+  do_dcp_val(out, u->val, branch.type, Dstr(), classmap);
+  cat_binding(out, "cc.make.union.funcall.end");
+}
+
+// A sequence is made under the name of the typedef it was reached through; an anonymous
+// sequence type (a field, a branch or an element declared with sequence<...>) has no name to
+// make it under.
+void NUX::make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedefname,
+                         AList *classmap) {
+  if (a->aggr_kind == cp_struct) {
+    if (t->node_type() != AST_Decl::NT_struct)
+      FatalError("QOR supplied a struct where no struct is expected");
+    variables->define("RETURN_TYPE", underscored(scopedNameOf(t)));
+    do_cp_aggr_struct(out, a->head, DeclAsScope(t), classmap);
+    return;
+  }
+  assert(a->aggr_kind == cp_sequence);
+  if (t->node_type() != AST_Decl::NT_sequence)
+    FatalError("QOR supplied a sequence where no sequence is expected");
+  if (typedefname.isNull())
+    FatalError("QOR supplied a sequence for a sequence type without a typedef name in QOR file ",
+               qorfilename);
+  variables->define("RETURN_TYPE", underscored(typedefname));
+  do_cp_aggr_sequence(out, a->head, AST_Sequence::narrow_from_decl(t)->base_type(), classmap);
+}
+
+void NUX::do_cp_aggr_struct(Dstr &out, cp_aggr_node *first, UTL_Scope *fields,
+                            AList *classmap) {
+  cat_binding(out, "cc.make.struct.funcall.begin");
+  UTL_ScopeActiveIterator i(fields, UTL_Scope::SCOPE_ITER_DECLS);
+  for (cp_aggr_node *e = first; e; e = e->next) {
+    AST_Field *field = next_field(i);
+    if (!field)
+      FatalError("Too many fields in QOR struct");
+    do_dcp_val(out, e->val, field->field_type(), Dstr(), classmap);
+    if (e->next)
+      cat_binding(out, "cchh.arglist.separator");
+  }
+  if (next_field(i))
+    FatalError("Not enough fields in QOR struct");
+  cat_binding(out, "cc.make.struct.funcall.end");
+}
+
+// The separator comes before every element, so that the opening template can end with the
+// length as the first argument of a call.
+void NUX::do_cp_aggr_sequence(Dstr &out, cp_aggr_node *first, AST_Type *element,
+                              AList *classmap) {
+  unsigned long length = 0;
+  for (cp_aggr_node *e = first; e; e = e->next)
+    ++length;
+  variables->define("SEQUENCE_LENGTH", join_pieces(length));
+  cat_binding(out, "cc.make.sequence.funcall.begin");
+  for (cp_aggr_node *e = first; e; e = e->next) {
+    cat_binding(out, "cchh.arglist.separator");
+    do_dcp_val(out, e->val, element, Dstr(), classmap);
+  }
+  cat_binding(out, "cc.make.sequence.funcall.end");
+}
