@@ -15,6 +15,7 @@
 #include "idlgen/Headerfile.hh"
 #include "nux/DeclarationList.hh"
 #include "nux/NUX_line_parser.hh"
+#include "nux/QOR_function_list.hh"
 #include "qor/qor_struct.hh"
 
 class AST_Decl;
@@ -107,9 +108,24 @@ public:
   void do_try();
   void do_catch(const Dstr &prefixedName, const Dstr &type);
 
-  // Reads a QOR file and writes the call scripts of the functions its messages call.
+  // Reads a QOR file and writes the call scripts of the functions its messages call. The
+  // active function, its name and declaration are the same afterwards.
   void do_use(FunctionList &functions, DeclarationList &declarations, const Dstr &filename,
               AList *classmap);
+  // Makes the function of a QOR record active, as "begin" does for a named function.
+  void do_begin_function(QOR_function_list::function *f);
+  // One call case of a QOR script in the active function: the checks of m's "In:" values
+  // against the in and inout parameters, then the out and inout parameters and the result
+  // set from its "Out:" values.
+  void do_qor_scriptcall(qormessage *m, AList *classmap);
+  // A reported comparison of the parameter name with the expected-value text built from v.
+  void do_assert(const Dstr &name, const Dstr &expected, const dcp_val &v);
+  // Emits pointerKey when the support functions' (kludge) mapping of t differs from its plain
+  // mapping, plainKey when they agree.
+  void kludge_return_types(AST_Type *t, Types::parmtype pt, const char *plainKey,
+                           const char *pointerKey);
+  void kludge_return_types(AST_Type *t, AST_Argument::Direction d, const char *plainKey,
+                           const char *pointerKey);
 
   // QOR values: appends to out the construction of v as a value of expected_type. typedefname
   // is the scoped name of the typedef the type was reached through, null when none; a
@@ -140,6 +156,11 @@ private:
   Function *make_main(const Dstr &outputBase);
   // Stops with "No active function at line N of NUX file" outside a function.
   void require_active_function() const;
+  // Stops with "Previous function not ended at line N of NUX file" inside a function.
+  void require_no_active_function() const;
+  // Makes f, found under name through decl (or null), the active function; its stub body is
+  // dropped, and a function named through a declared variable opens its instance.
+  void enter_function(const Dstr &name, Function *f, declaration *decl);
   // Emits key into the active function's body.
   void emit_code(const char *key);
   // A command of the active function: key, without variables of its own.
@@ -151,6 +172,25 @@ private:
   // The shared condition of if and while: its variables, CONDEXP, then key.
   void emit_conditional(const char *key, const Dstr &left, const Dstr &op, const Dstr &right,
                         const Dstr &plusminus, const Dstr &tolerance);
+  // The statements of an assertion: message (quoted here) and actual are printed, then the
+  // condition decides between the satisfied and the violated report.
+  void emit_assertion(const Dstr &message, const Dstr &actual, const Dstr &left, const Dstr &op,
+                      const Dstr &right, const Dstr &plusminus, const Dstr &tolerance);
+
+  // The call script of one QOR record: its calls numbered from 1, the last one clearing the
+  // counter.
+  void do_qor_script(QOR_function_list::function *f, AList *classmap);
+  // The "In:" checks and the "Out:" results of a call case.
+  void do_qor_in(const dcp_val &in, AList *classmap);
+  void do_qor_out(const dcp_val &out, AList *classmap);
+  // Checks the in and inout arguments of op against the values from v on; returns the values
+  // left over.
+  cp_aggr_node *check_in_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap);
+  // Sets the out and inout arguments of op from the values from v on; returns the values left
+  // over.
+  cp_aggr_node *set_out_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap);
+  // The expected value v of the parameter name of type t, built and asserted.
+  void check_value(const Dstr &name, AST_Type *t, const dcp_val &v, AList *classmap);
 
   // The constructions of do_dcp_val for each kind of value.
   void make_literal(Dstr &out, const Dstr &text, AST_Type *t);

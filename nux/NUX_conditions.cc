@@ -1,5 +1,6 @@
 // NUX conditions: the condition text of "if", "while" and "assert" (a number, value or string
-// comparison, or the constant true) and the fixed sequence of emitters that an assertion is.
+// comparison, or the constant true) and the fixed sequence of emitters that an assertion is,
+// for the "assert" command and for the checks of QOR values.
 #include "nux/NUX.hh"
 
 #include <cstdio>
@@ -87,17 +88,33 @@ void NUX::do_condexp_string_compare(const Dstr &left, const Dstr &op, const Dstr
 
 void NUX::do_condexp_true(Dstr &out) { cat_binding(out, "cc.conditional.truism"); }
 
-void NUX::do_assert(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
-                    const Dstr &tolerance) {
-  const Dstr message =
-      join_pieces("Testing assertion ", left, " ", op, " ", right, " ", plusminus, " ", tolerance);
+void NUX::emit_assertion(const Dstr &message, const Dstr &actual, const Dstr &left,
+                         const Dstr &op, const Dstr &right, const Dstr &plusminus,
+                         const Dstr &tolerance) {
   do_println(string_literal(message));
   do_print("\"Actual value is \"");
-  do_println(left);
+  do_println(actual);
   do_if(left, op, right, plusminus, tolerance);
   do_println("\"Test assertion satisfied.\"");
   do_else();
   do_println("\"**** TEST ASSERTION VIOLATED ****\"");
   do_fail();
   do_end_if();
+}
+
+void NUX::do_assert(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
+                    const Dstr &tolerance) {
+  const Dstr message =
+      join_pieces("Testing assertion ", left, " ", op, " ", right, " ", plusminus, " ", tolerance);
+  emit_assertion(message, left, left, op, right, plusminus, tolerance);
+}
+
+// Only a literal can be printed by the generated program as it stands; an object reference,
+// union or aggregate cannot.
+void NUX::do_assert(const Dstr &name, const Dstr &expected, const dcp_val &v) {
+  Dstr message = join_pieces("Testing assertion ", name, " == ");
+  dcp2text(v, message);
+  message += " (+- 1e-5, if applicable)";
+  const Dstr actual(v.kind == dcp_literal ? name : Dstr("\"[non-printable]\""));
+  emit_assertion(message, actual, name, "==", expected, "+-", "1e-5");
 }

@@ -42,20 +42,34 @@ Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList
   return nullptr;
 }
 
-void NUX::do_begin_function(FunctionList &functions, DeclarationList &declarations,
-                            const Dstr &name) {
+void NUX::require_no_active_function() const {
   if (activeFunction)
     FatalError("Previous function not ended at line ", lineNumber, " of NUX file");
+}
+
+void NUX::enter_function(const Dstr &name, Function *f, declaration *decl) {
   activeName = name;
-  declaration *decl;
-  activeFunction = nuxfunction2realfunction(functions, declarations, name, decl, 0);
-  check(activeFunction);
+  activeFunction = f;
   activeFunction->destub();
   if (decl && decl->name.length() > 0) {
     variables->define("SERVER_IDENTIFIER", decl->name);
     emit_code("cc.class.member.begin.instance");
   }
   activeDecl = decl;
+}
+
+void NUX::do_begin_function(FunctionList &functions, DeclarationList &declarations,
+                            const Dstr &name) {
+  require_no_active_function();
+  declaration *decl;
+  Function *f = nuxfunction2realfunction(functions, declarations, name, decl, 0);
+  check(f);
+  enter_function(name, f, decl);
+}
+
+void NUX::do_begin_function(QOR_function_list::function *f) {
+  require_no_active_function();
+  enter_function(f->name, f->realfunction, f->declaration);
 }
 
 void NUX::do_end_function(const Dstr &name) {
