@@ -40,6 +40,30 @@ AST_Decl *strip_typedefs_and_arrays(AST_Decl *d) {
   }
 }
 
+// The scope of a structure or union; null for any other declaration.
+UTL_Scope *aggregate_scope(AST_Decl *d) {
+  const AST_Decl::NodeType nt = d->node_type();
+  return nt == AST_Decl::NT_struct || nt == AST_Decl::NT_union ? DeclAsScope(d) : nullptr;
+}
+
+// The size rule of a type that is not a typedef, array, structure or union.
+bool is_fixed_kind(AST_Decl *d) {
+  switch (d->node_type()) {
+  case AST_Decl::NT_interface:
+  case AST_Decl::NT_interface_fwd:
+  case AST_Decl::NT_string:
+  case AST_Decl::NT_sequence:
+    return false;
+  case AST_Decl::NT_pre_defined:
+    return AST_PredefinedType::narrow_from_decl(d)->pt() != AST_PredefinedType::PREDEF_ANY;
+  default:
+    return true;
+  }
+}
+
+// Whether each structure and union examined so far has a fixed size.
+std::unordered_map<UTL_Scope *, bool> knownSizes;
+
 }  // namespace
 
 const char *nodeType2String(AST_Decl::NodeType nt) {
@@ -64,46 +88,63 @@ Dstr scopedNameOf(AST_Expression *e) {
   return global;
 }
 
-bool is_fixed(AST_Type *t) {
-  AST_Decl *d = strip_typedefs_and_arrays(t);
-  switch (d->node_type()) {
-  case AST_Decl::NT_interface:
-  case AST_Decl::NT_interface_fwd:
-  case AST_Decl::NT_string:
-  case AST_Decl::NT_sequence:
-    return false;
-  case AST_Decl::NT_struct:
-  case AST_Decl::NT_union:
-    return is_fixed(DeclAsScope(d));
-  case AST_Decl::NT_pre_defined:
-    return AST_PredefinedType::narrow_from_decl(d)->pt() != AST_PredefinedType::PREDEF_ANY;
-  default:
-    return true;
+std::vector<AST_Field *> fieldsOf(UTL_Scope *s) {
+  std::vector<AST_Field *> fields;
+  for (UTL_ScopeActiveIterator i(s, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
+    if (AST_Field *f = AST_Field::narrow_from_decl(i.item()))
+      fields.push_back(f);
   }
+  return fields;
 }
 
-// The answer for each structure and union is kept: the tree does not change once parsed, and a
-// type used twice in each of a chain of structures would otherwise be examined exponentially
-// often.
+bool is_fixed(AST_Type *t) {
+  AST_Decl *d = strip_typedefs_and_arrays(t);
+  UTL_Scope *aggregate = aggregate_scope(d);
+  return aggregate ? is_fixed(aggregate) : is_fixed_kind(d);
+}
+
+// Each answer is kept: the tree does not change once parsed, and a type used twice in each of a
+// chain of structures would otherwise be examined exponentially often. The walk keeps its own
+// stack of structures waiting for a member's answer, since a chain of structures, each a
+// member of the next, can be as long as the file.
 bool is_fixed(UTL_Scope *s) {
-  static std::unordered_map<UTL_Scope *, bool> known;
-  const auto found = known.find(s);
-  if (found != known.end())
+  struct Waiting {
+    UTL_Scope *scope;
+    std::vector<AST_Field *> fields;
+    size_t next;
+  };
+  const auto found = knownSizes.find(s);
+  if (found != knownSizes.end())
     return found->second;
-  bool fixed = true;
-  for (UTL_ScopeActiveIterator i(s, UTL_Scope::SCOPE_ITER_DECLS); fixed && !i.is_done();
-       i.next()) {
-    AST_Field *member = AST_Field::narrow_from_decl(i.item());
-    fixed = member == nullptr || is_fixed(member->field_type());
+  std::vector<Waiting> waiting{{s, fieldsOf(s), 0}};
+  while (!waiting.empty()) {
+    Waiting &w = waiting.back();
+    if (w.next == w.fields.size()) {
+      knownSizes[w.scope] = true;
+      waiting.pop_back();
+      continue;
+    }
+    AST_Decl *member = strip_typedefs_and_arrays(w.fields[w.next]->field_type());
+    UTL_Scope *aggregate = aggregate_scope(member);
+    const auto known = aggregate ? knownSizes.find(aggregate) : knownSizes.end();
+    if (aggregate && known == knownSizes.end()) {
+      waiting.push_back({aggregate, fieldsOf(aggregate), 0});
+      continue;
+    }
+    if (aggregate ? !known->second : !is_fixed_kind(member)) {
+      // Every structure waiting holds the one above it as a member.
+      for (const Waiting &v : waiting)
+        knownSizes[v.scope] = false;
+      return false;
+    }
+    ++w.next;
   }
-  known[s] = fixed;
-  return fixed;
+  return true;
 }
 
 bool is_fixed_struct_or_union(AST_Type *t) {
-  AST_Decl *d = strip_typedefs(t);
-  const AST_Decl::NodeType nt = d->node_type();
-  return (nt == AST_Decl::NT_struct || nt == AST_Decl::NT_union) && is_fixed(DeclAsScope(d));
+  UTL_Scope *aggregate = aggregate_scope(strip_typedefs(t));
+  return aggregate && is_fixed(aggregate);
 }
 
 bool is_interface_type(AST_Type *t) {

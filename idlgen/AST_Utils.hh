@@ -4,11 +4,14 @@
 #ifndef IDLGEN_AST_UTILS_HH
 #define IDLGEN_AST_UTILS_HH
 
+#include <vector>
+
 #include "foundation/Dstr.hh"
 #include "foundation/ScopedName.hh"
 #include "frontend/ast_decl.hh"
 
 class AST_Expression;
+class AST_Field;
 class AST_Type;
 class AST_UnionLabel;
 class UTL_Scope;
@@ -25,12 +28,16 @@ Dstr scopedNameOf(AST_Decl *d);
 // with a leading "::" keeps it ("::Color::red").
 Dstr scopedNameOf(AST_Expression *e);
 
+// The fields of a structure or exception, or the branches of a union, in declaration order.
+// Other declarations in its scope (the enumerators that an enum declared inside it adds there)
+// are not members and are left out.
+std::vector<AST_Field *> fieldsOf(UTL_Scope *s);
+
 // Whether values of the type have a fixed size: interfaces, strings and sequences do not, nor
 // any, nor a structure or union with a member that does not; arrays and typedefs are as their
 // base type; every other type does.
 bool is_fixed(AST_Type *t);
-// Whether every field or branch of a structure or union scope has a fixed-size type. Other
-// declarations in the scope (the enumerators of an enum declared inside it) are not members.
+// Whether every field or branch of a structure or union scope has a fixed-size type.
 bool is_fixed(UTL_Scope *s);
 // Whether the type, through typedefs, is a fixed-size structure or union.
 bool is_fixed_struct_or_union(AST_Type *t);

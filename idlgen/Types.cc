@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
@@ -167,21 +168,43 @@ const Dstr &Types::mapType(AST_Type *t, parmtype pt, bool kludge) {
 }
 
 // A chain of typedefs is written under the outermost name, which the caller passes as subname.
+// A sequence's BASESUBNAME is its element's mapping; sequences whose elements are
+// typedef-named sequences are followed in a loop and mapped from the innermost out, since such
+// a chain can be as long as the file.
 const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool kludge) {
-  t = AST_Type::narrow_from_decl(strip_typedefs(t));
-  assert(t != nullptr);
-  AST_Sequence *q = AST_Sequence::narrow_from_decl(t);
-  if (q == nullptr)
-    return map_node(subname, t, pt, kludge);
-  if (kludge && pt != inout) {
-    static Dstr kludgeName;
-    kludgeName = subname;
-    return kludgeName;
+  struct Enclosing {
+    Dstr subname;
+    AST_Sequence *sequence;
+  };
+  std::vector<Enclosing> enclosing;
+  Dstr name(subname);
+  const Dstr *mapping = nullptr;
+  while (mapping == nullptr) {
+    t = AST_Type::narrow_from_decl(strip_typedefs(t));
+    assert(t != nullptr);
+    AST_Sequence *q = AST_Sequence::narrow_from_decl(t);
+    if (q == nullptr) {
+      mapping = &map_node(name.aschar(), t, pt, kludge);
+    } else if (kludge && pt != inout) {
+      static Dstr kludgeName;
+      kludgeName = name;
+      mapping = &kludgeName;
+    } else {
+      enclosing.push_back({name, q});
+      t = q->base_type();
+      if (AST_Typedef::narrow_from_decl(t))
+        name = scopedNameOf(t);
+      else
+        mapping = &map_node(scopedNameOf(t).aschar(), t, pt, kludge);
+    }
   }
-  // The element's mapping is copied out of the result string before the sequence's own lookup
-  // overwrites it.
-  const Dstr element(mapType(q->base_type(), pt, kludge));
-  return mapType(subname, "NT_sequence", scopedNameOf(q), pt, element);
+  for (auto e = enclosing.rbegin(); e != enclosing.rend(); ++e) {
+    // Copied out of the result string before the sequence's own lookup overwrites it.
+    const Dstr element(*mapping);
+    mapping = &mapType(e->subname.aschar(), "NT_sequence", scopedNameOf(e->sequence), pt,
+                       element);
+  }
+  return *mapping;
 }
 
 const Dstr &Types::mapType(AST_Type *t, AST_Argument::Direction d) {

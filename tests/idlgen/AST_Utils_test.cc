@@ -64,6 +64,18 @@ TEST_F(AstUtils, FixedSizeTests) {
   }
 }
 
+// A chain of structures, each a member of the next, can be as long as the file.
+TEST_F(AstUtils, FixedSizeTestOfALongChainOfStructures) {
+  const int length = 100000;
+  std::string idl = "struct S0 { long a; };\n";
+  for (int i = 1; i < length; ++i)
+    idl += "struct S" + std::to_string(i) + " { S" + std::to_string(i - 1) + " a; };\n";
+  idl += "struct Variable { S" + std::to_string(length - 1) + " a; string s; };\n";
+  parse(idl);
+  EXPECT_TRUE(is_fixed(type("S" + std::to_string(length - 1))));
+  EXPECT_FALSE(is_fixed(type("Variable")));
+}
+
 TEST_F(AstUtils, NamesOfDeclarations) {
   parse("module Bank { interface Account { exception Failed {}; }; };\n"
         "struct Top { long a; };\n");

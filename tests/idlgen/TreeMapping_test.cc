@@ -33,6 +33,7 @@ protected:
                                     "in NT_sequence = in seq TYPESSUBNAME of BASESUBNAME\n"
                                     "in NT_pre_defined long = in long\n"
                                     "out NT_struct = out struct TYPESSUBNAME\n"
+                                    "out NT_sequence = out seq TYPESSUBNAME\n"
                                     "inout NT_sequence = inout seq TYPESSUBNAME of BASESUBNAME\n"
                                     "inout NT_pre_defined long = inout long\n";
     types = new Types(Dstr(dir.c_str()), &variables);
@@ -100,6 +101,18 @@ TEST_F(TreeMapping, NodesMapThroughTheirKinds) {
   EXPECT_EQ("out struct M::V", shown(types->mapType(type("M::V"), AST_Argument::ARG_OUT)));
   EXPECT_EQ("ret fixed struct Given",
             shown(types->mapType("Given", type("M::Q"), Types::ret, false)));
+}
+
+// A chain of sequences of typedef-named sequences can be as long as the file.
+TEST_F(TreeMapping, LongChainOfSequences) {
+  const int length = 100000;
+  std::string idl = "typedef sequence<long> Q0;\n";
+  for (int i = 1; i < length; ++i)
+    idl += "typedef sequence<Q" + std::to_string(i - 1) + "> Q" + std::to_string(i) + ";\n";
+  parse(idl);
+  const std::string last = "Q" + std::to_string(length - 1);
+  EXPECT_EQ("out seq " + last, shown(types->mapType(type(last), Types::out, false)));
+  EXPECT_EQ("out seq Q" + std::to_string(length - 2), shown(variables.translate("BASESUBNAME")));
 }
 
 TEST_F(TreeMapping, MissingMappingNamesTheKindAndType) {
