@@ -26,18 +26,20 @@ const char *const localType = "local type";
   FatalError("Syntax error in type map file ", path, " line ", line, text);
 }
 
-// The key of a predefined type in the map: a name that begins with the word "unsigned" is "u"
-// followed by the next word ("unsigned long long" gives "ulong"); any other name is itself.
+// The key of a predefined type in the map: its name with every blank removed and a leading word
+// "unsigned" written "u", so that every predefined type has a key of its own: "unsigned long"
+// gives "ulong", "unsigned long long" "ulonglong", "long double" "longdouble"; one word stays.
 Dstr predefined_key(const Dstr &name) {
   Dstr rest(name);
-  Dstr first;
-  rest /= first;
-  if (first != "unsigned")
-    return name;
-  Dstr second;
-  rest /= second;
-  Dstr key("u");
-  key += second;
+  Dstr word;
+  rest /= word;
+  Dstr key("");
+  if (word == "unsigned") {
+    key = "u";
+    rest /= word;
+  }
+  for (; !word.isNull(); rest /= word)
+    key += word;
   return key;
 }
 

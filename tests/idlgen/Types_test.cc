@@ -1,6 +1,6 @@
 // Unit tests of the type map over scratch "types" files: the file's syntax and its errors,
-// lookups by kind and by predefined name (with the "unsigned" rule), the variables filled into
-// translations, and the recorded messages of missing and unimplemented mappings.
+// lookups by kind and by predefined name (blanks removed, "unsigned" written "u"), the variables
+// filled into translations, and the recorded messages of missing and unimplemented mappings.
 #include "idlgen/Types.hh"
 
 #include <gtest/gtest.h>
@@ -68,6 +68,10 @@ TEST_F(TypesTest, MissingOrUnreadableFileIsFatal) {
 
 TEST_F(TypesTest, LookupsFillTheTranslation) {
   Types *types = read("ret NT_pre_defined ulong = unsigned(TYPESSUBNAME)\n"
+                      "ret NT_pre_defined ulonglong = u64(TYPESSUBNAME)\n"
+                      "ret NT_pre_defined longlong = i64\n"
+                      "ret NT_pre_defined longdouble = f128\n"
+                      "ret NT_pre_defined ushort = u16\n"
                       "ret NT_pre_defined long = int\n"
                       "in NT_struct = replaced\n"
                       "in NT_struct = const TYPESSUBNAME&\n"
@@ -83,7 +87,10 @@ TEST_F(TypesTest, LookupsFillTheTranslation) {
       {shown(types->mapType("NT_pre_defined", "unsigned long", Types::ret)),
        "unsigned(unsigned long)"},
       {shown(types->mapType("NT_pre_defined", "unsigned long long", Types::ret)),
-       "unsigned(unsigned long long)"},
+       "u64(unsigned long long)"},
+      {shown(types->mapType("NT_pre_defined", "long long", Types::ret)), "i64"},
+      {shown(types->mapType("NT_pre_defined", "long double", Types::ret)), "f128"},
+      {shown(types->mapType("NT_pre_defined", "unsigned short", Types::ret)), "u16"},
       {shown(types->mapType("NT_pre_defined", Dstr("long"), Types::ret)), "int"},
       {shown(types->mapType("x", "NT_pre_defined", Dstr("long"), Types::ret)), "int"},
       {shown(types->mapType("NT_struct", Types::in)), "const local type&"},
