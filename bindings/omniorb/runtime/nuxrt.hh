@@ -125,15 +125,18 @@ template <class T> const char *text_of(const T &value)
 template <class T, class = void> struct has_in : std::false_type {};
 template <class T> struct has_in<T, std::void_t<decltype(std::declval<const T &>().in())>> : std::true_type {};
 
-template <class T, class = void> struct has_generated_compare : std::false_type {};
+// A compare function for T: generated for structures and unions, or the runtime's own for
+// sequences (below, after this namespace). Found by argument-dependent lookup through the tag.
+template <class T, class = void> struct has_compare : std::false_type {};
 template <class T>
-struct has_generated_compare<T, std::void_t<decltype(compare(std::declval<const T &>(),
-                                                             std::declval<const T &>(), NuxrtSupport()))>>
-    : std::true_type {};
+struct has_compare<T, std::void_t<decltype(compare(std::declval<const T &>(), std::declval<const T &>(),
+                                                   NuxrtSupport()))>> : std::true_type {};
 
+// The sequences of the IDL stubs (std::string, which has a length and elements too, has no maximum).
 template <class T, class = void> struct is_sequence : std::false_type {};
 template <class T>
 struct is_sequence<T, std::void_t<decltype(std::declval<const T &>().length()),
+                                  decltype(std::declval<const T &>().maximum()),
                                   decltype(std::declval<const T &>()[0])>> : std::true_type {};
 
 // Puts value into any when the IDL stubs have an Any insertion for its type; false otherwise.
@@ -271,7 +274,7 @@ template <class A, class B> bool same(const A &a, const B &b, double precision =
         return same(a.in(), b, precision);
     } else if constexpr (has_in<B>::value) {
         return same(a, b.in(), precision);
-    } else if constexpr (std::is_same_v<A, B> && has_generated_compare<A>::value) {
+    } else if constexpr (std::is_same_v<A, B> && has_compare<A>::value) {
         return compare(a, b, NuxrtSupport());
     } else if constexpr (is_sequence<A>::value && is_sequence<B>::value) {
         if (a.length() != b.length())
@@ -593,6 +596,16 @@ template <class T> std::decay_t<T> *heap(T &&value)
     return new std::decay_t<T>(std::forward<T>(value));
 }
 
+// Gives an out parameter of a variable-size type its value: on the heap, where its _out holder
+// adopts it. An inout any comes here too (its two mappings differ as well) and takes the value.
+template <class D, class V> void adopt(D &target, V &&value)
+{
+    if constexpr (std::is_same_v<D, std::decay_t<V>>)
+        target = std::forward<V>(value);
+    else
+        target = heap(std::forward<V>(value));
+}
+
 // Converts a built value to T; a QOR string converts only to a string.
 template <class T, class V> inline constexpr bool fits =
     std::is_same_v<std::decay_t<V>, NewString> ? std::is_same_v<T, char *> : std::is_convertible_v<V, T>;
@@ -618,11 +631,12 @@ template <class D, class V> void assign(D &target, V &&value)
     }
 }
 
-// Stores a make function's argument in a member; arrays are copied element by element.
-template <class D, class V> void put(D &member, V &&value)
+// Stores a make function's argument in a member or a sequence element (the elements of string
+// and reference sequences are proxies returned by value); arrays are copied element by element.
+template <class D, class V> void put(D &&member, V &&value)
 {
-    if constexpr (std::is_array_v<D>) {
-        for (std::size_t i = 0; i < std::extent_v<D>; ++i)
+    if constexpr (std::is_array_v<std::remove_reference_t<D>>) {
+        for (std::size_t i = 0; i < std::extent_v<std::remove_reference_t<D>>; ++i)
             put(member[i], value[i]);
     } else {
         member = std::forward<V>(value);
@@ -791,5 +805,29 @@ inline void test_exception()
 }
 
 }  // namespace nuxrt
+
+// clone and compare of the IDL sequences, one definition for every sequence type. They are not
+// generated per typedef as those of structures and unions are: "typedef Seq Alias;" names the
+// same C++ type as Seq, and a second set of functions under the alias would define them twice.
+template <class S, std::enable_if_t<nuxrt::is_sequence<S>::value, int> = 0> S clone(const S &value)
+{
+    return S(value);
+}
+
+template <class S, std::enable_if_t<nuxrt::is_sequence<S>::value, int> = 0> S *clone(const S *value)
+{
+    return value ? new S(*value) : nullptr;
+}
+
+template <class S, std::enable_if_t<nuxrt::is_sequence<S>::value, int> = 0>
+CORBA::Boolean compare(const S &left, const S &right, NuxrtSupport = NuxrtSupport())
+{
+    if (left.length() != right.length())
+        return false;
+    for (CORBA::ULong i = 0; i < left.length(); ++i)
+        if (!nuxrt::same(left[i], right[i]))
+            return false;
+    return true;
+}
 
 #endif
