@@ -76,6 +76,9 @@ void NUX::do_use(FunctionList &functions, DeclarationList &declarations, const D
   activeFunction = nullptr;
 
   qorfilename = unquoted(filename);
+  // Without a name there is no file to open, and the open error would not say why.
+  if (qorfilename.length() == 0)
+    FatalError("use needs a QOR file name on line ", lineNumber, " of NUX file");
   fprintf(stderr, "Processing QOR file %s\n", qorfilename.aschar());
   qor = read_qor_file(qorfilename);
   {
