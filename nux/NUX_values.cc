@@ -77,26 +77,28 @@ Dstr NUX::underscored(const Dstr &scopedName) const {
 }
 
 // Typedefs are resolved before anything else, so a chain of them hands the innermost name to
-// the type below it.
+// the type below it. The chain is followed in a loop: it may be as long as the IDL file.
 void NUX::do_dcp_val(Dstr &out, dcp_val v, AST_Type *expected_type, const Dstr &typedefname,
                      AList *classmap) {
   assert(expected_type != nullptr);
-  if (AST_Typedef *t = AST_Typedef::narrow_from_decl(expected_type)) {
-    do_dcp_val(out, v, t->base_type(), scopedNameOf(t), classmap);
-    return;
+  AST_Type *type = expected_type;
+  Dstr innermost(typedefname);
+  while (AST_Typedef *t = AST_Typedef::narrow_from_decl(type)) {
+    innermost = scopedNameOf(t);
+    type = t->base_type();
   }
   switch (v.kind) {
   case dcp_literal:
-    make_literal(out, *dcp_text(v), expected_type);
+    make_literal(out, *dcp_text(v), type);
     return;
   case dcp_interface:
     make_object(out, *dcp_text(v), classmap);
     return;
   case dcp_union:
-    make_union(out, dcp_union_of(v), expected_type, classmap);
+    make_union(out, dcp_union_of(v), type, classmap);
     return;
   case dcp_aggr:
-    make_aggregate(out, dcp_aggr_of(v), expected_type, typedefname, classmap);
+    make_aggregate(out, dcp_aggr_of(v), type, innermost, classmap);
     return;
   default:
     assert(!"a QOR value without a value");
