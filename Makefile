@@ -1,9 +1,14 @@
 # Thin wrapper around CMake. `make` builds, `make check` sets up, builds and runs every test,
-# `make demo` sets up, builds and runs the shipped example.
+# `make demo` sets up, builds and runs the shipped example. `make check-sanitize` runs every test
+# built with AddressSanitizer and UndefinedBehaviorSanitizer; `make fuzz FUZZ_SECONDS=N` runs
+# every fuzz target for N seconds and reports inputs executed and findings per target.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all build configure check demo bootstrap clean
+.PHONY: all build configure check check-sanitize fuzz demo bootstrap clean
 
 all: build
 
@@ -20,9 +25,21 @@ check: bootstrap
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The compiler frees nothing by design: leak reports would only be noise.
+check-sanitize: bootstrap
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUXC_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+fuzz: bootstrap
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUXC_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 demo: bootstrap
 	$(MAKE) build
 	scripts/demo $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

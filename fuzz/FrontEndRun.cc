@@ -1,0 +1,43 @@
+// FrontEndRun: a fresh global state, forward-declaration table, scope stack and root for every
+// input, as the driver's start-up and DRV_drive make them.
+#include "fuzz/FrontEndRun.hh"
+
+#include <cstdio>
+
+#include "frontend/ast_interface.hh"
+#include "frontend/be_generator.hh"
+#include "frontend/fe_extern.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_string.hh"
+#include "fuzz/FuzzHarness.hh"
+
+namespace {
+
+void start_global_state(const char *name) {
+  idl_global = new IDL_GlobalData;
+  idl_global->set_err(FE_new_UTL_Error());
+  idl_global->set_indent(FE_new_UTL_Indenter());
+  idl_global->set_prog_name("nuxc");
+  idl_global->set_cpp_location("g++");
+  idl_global->set_be("");
+  idl_global->set_import(true);
+  idl_global->set_lineno(-1);
+  idl_global->set_parse_state(IDL_GlobalData::PS_NoState);
+  idl_global->set_filename(FE_new_UTL_String(name));
+  idl_global->set_main_filename(FE_new_UTL_String(name));
+  idl_global->set_real_filename(FE_new_UTL_String(name));
+  idl_global->set_stripped_filename(FE_new_UTL_String(name));
+}
+
+}  // namespace
+
+FILE *start_front_end(const char *name, const uint8_t *data, size_t size) {
+  FILE *input = open_bytes(data, size);
+  ast_n_fwds_used = 0;
+  start_global_state(name);
+  FE_set_yyin(input);
+  FE_init_stage1();
+  idl_global->set_gen(new be_generator);
+  FE_init_stage2();
+  return input;
+}

@@ -1,0 +1,80 @@
+// ScriptCompilation: BE_produce in either mode over the scratch directory, and the checks of
+// its ending: the documented status, the outputs written on success and removed on failure.
+#include "fuzz/ScriptCompilation.hh"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "foundation/Dstr.hh"
+#include "frontend/fe_extern.hh"
+#include "frontend/utl_global.hh"
+#include "frontend/utl_string.hh"
+#include "fuzz/FrontEndRun.hh"
+#include "fuzz/FuzzHarness.hh"
+#include "nux/NUX_line_parser.hh"
+#include "nux/be_extern.hh"
+
+namespace {
+
+// The line parser remembers an open "begin inline" block for the life of the process; an
+// "end inline" line closes one left open by the previous input and is harmless otherwise.
+void close_inline_block() {
+  Dstr a1, a2, a3, a4, a5, a6;
+  NUX_line_parser().parse(Dstr("end inline"), a1, a2, a3, a4, a5, a6);
+}
+
+void expect_file(const std::string &name) {
+  if (!std::ifstream(scratch_directory() + name))
+    finding("a successful compilation did not write " + name);
+}
+
+// Runs the back end and checks how it ended; the scratch directory keeps only the inputs.
+void produce(const std::string &outputBase, std::initializer_list<std::string> inputs) {
+  const int status = run_until_exit(BE_produce);
+  close_inline_block();
+  expect_status(status, {returned_normally, 255}, "nuxc");
+  if (status == returned_normally) {
+    expect_file(outputBase + ".cc");
+    expect_file(outputBase + ".hh");
+  } else {
+    expect_only_files(inputs, "a failed compilation");
+  }
+  clear_scratch_except(inputs);
+}
+
+}  // namespace
+
+void use_trace_binding() { setenv("NUXC_BINDING", FUZZ_SOURCE_DIR "/bindings/trace", 1); }
+
+void compile_nux_script(const uint8_t *data, size_t size) {
+  write_scratch_file("fuzz.nux", data, size);
+  idl_global = new IDL_GlobalData;
+  idl_global->set_prog_name("nuxc");
+  idl_global->set_filename(FE_new_UTL_String("fuzz.nux"));
+  produce("fuzz", {"fuzz.nux"});
+}
+
+void compile_idl_with_script(const std::string &idl, const uint8_t *data, size_t size,
+                             const std::string &extra) {
+  write_scratch_file("fuzz.nux", data, size);
+  FILE *input = start_front_end(
+      "fuzz.idl", reinterpret_cast<const uint8_t *>(idl.data()), idl.size());
+  FE_yyparse();
+  fclose(input);
+  if (idl_global->err_count() > 0)
+    finding("the IDL text of the target has errors");
+  if (extra.empty())
+    produce("fuzz_i", {"fuzz.nux"});
+  else
+    produce("fuzz_i", {"fuzz.nux", extra});
+}
+
+std::string source_file(const std::string &name) {
+  std::ifstream in(FUZZ_SOURCE_DIR "/" + name, std::ios::binary);
+  if (!in)
+    finding("cannot read " + name);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
