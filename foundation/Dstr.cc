@@ -201,16 +201,20 @@ int Dstr::strstr(const char *needle) const {
   return found ? found - theBuffer : -1;
 }
 
+// A line ends at its newline, whatever bytes it holds; its text ends at the first NUL byte, the
+// end of every Dstr's text.
 Dstr &Dstr::getline(FILE *f) {
-  char chunk[82];
-  if (!fgets(chunk, sizeof chunk, f))
+  char *line = nullptr;
+  size_t capacity = 0;
+  const ssize_t n = ::getline(&line, &capacity, f);
+  if (n < 0) {
+    free(line);
     return *this = nullptr;
-  *this = "";
-  *this += chunk;
-  while ((*this)[len - 1] != '\n' && fgets(chunk, sizeof chunk, f))
-    *this += chunk;
-  if ((*this)[len - 1] == '\n')
-    *this -= len - 1;
+  }
+  if (n > 0 && line[n - 1] == '\n')
+    line[n - 1] = '\0';
+  *this = line;
+  free(line);
   return *this;
 }
 

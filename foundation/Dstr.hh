@@ -63,7 +63,8 @@ public:
   int strstr(const Dstr &needle) const;
   int strstr(const char *needle) const;
 
-  // Reads the next line of f, of any length, without its newline; null at end of file.
+  // Reads the next line of f, of any length, without its newline; null at end of file. A NUL
+  // byte ends the text kept, not the line.
   Dstr &getline(FILE *f);
 
 private:

@@ -265,6 +265,11 @@ TEST(Dstr, GetlineReadsLinesOfAnyLength) {
       {s80 + "\n" + s81 + "\n" + s82 + "\n", {s80, s81, s82}},
       {s162 + "\n" + s200, {s162, s200}},
       {s81 + "\nx", {s81, "x"}},
+      // A NUL byte ends a line's text, not the line: what follows it on the line is dropped
+      // and the next line stays a line of its own.
+      {std::string("a\0b\nnext\n", 9), {"a", "next"}},
+      {std::string("\0\nnext", 6), {"", "next"}},
+      {s80 + std::string("\0", 1) + s81 + "\nnext", {s80, "next"}},
   };
   for (const auto &c : cases)
     EXPECT_EQ(c.lines, lines_of(c.content)) << "content of " << c.content.size() << " bytes";
