@@ -1,6 +1,7 @@
 // The lexer's helpers: input reading, literal values, escapes, line markers and pragmas.
 #include "frontend/fe_lexer.hh"
 
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -13,10 +14,18 @@
 #include "frontend/utl_idlist.hh"
 #include "frontend/utl_string.hh"
 
+// The status of every exit of the lexer.
+static const int lexer_failure_status = 1;
+
 // Set once a NUL byte has ended the input.
 static bool input_ended = false;
 
-size_t idl_read_input(char *buf, size_t size) {
+// The scanner's buffer sizes are ints: one more doubling past this would overflow them.
+static const long largest_scanner_buffer = INT_MAX / 2;
+
+size_t idl_read_input(char *buf, size_t size, long buffer_size) {
+  if (buffer_size > largest_scanner_buffer)
+    idl_check_token_length(static_cast<size_t>(buffer_size));
   if (input_ended || yyin == nullptr)
     return 0;
   size_t n = std::fread(buf, 1, size, yyin);
@@ -33,7 +42,12 @@ void idl_check_token_length(size_t length) {
   if (length <= static_cast<size_t>(idl_token_limit))
     return;
   std::cout << "Input string too long, limit " << idl_token_limit << std::endl;
-  std::exit(1);
+  std::exit(lexer_failure_status);
+}
+
+void idl_scanner_failure(const char *message) {
+  idl_global->err()->input_error(message);
+  std::exit(lexer_failure_status);
 }
 
 static int digit_value(char c) {

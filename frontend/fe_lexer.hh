@@ -18,13 +18,18 @@ void yyrestart(FILE *f);
 const int idl_token_limit = 1024;
 
 // Reads up to size bytes of input into buf; the input ends at end of file or at the first NUL
-// byte. Returns the number of bytes read, 0 at the end.
-size_t idl_read_input(char *buf, size_t size);
+// byte. Returns the number of bytes read, 0 at the end. buffer_size is the scanner's buffer,
+// which grows only while one match fills it: past half a gigabyte the match is too long for
+// the scanner to hold, and the process ends as for a token over the limit.
+size_t idl_read_input(char *buf, size_t size, long buffer_size);
 // Lets the next read start on a new input stream.
 void idl_reset_input();
 
 // Ends the process when a token is longer than the limit.
 void idl_check_token_length(size_t length);
+// Ends the process, with the same status as a token over the limit, when the scanner cannot go
+// on (its buffer cannot grow); the scanner's message is reported at the current position.
+[[noreturn]] void idl_scanner_failure(const char *message);
 
 // The value of an integer literal in base 8, 10 or 16; 32-bit arithmetic that wraps.
 long idl_atoi(const char *text, long base);

@@ -1,7 +1,8 @@
 // Unit tests of the lexer: tokens and their values, literal and escape conversion, line
-// markers, pragma lines and the end of input at a NUL byte.
+// markers, pragma lines, the end of input at a NUL byte and the scanner's limits.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -165,6 +166,18 @@ TEST_F(LexerTest, CommentsAndNulEndInput) {
   EXPECT_EQ((std::vector<int>{IDENTIFIER, IDENTIFIER}),
             tokens_of(std::string("a /* one\ntwo\n */ b // rest\n\0c d", 31)));
   EXPECT_EQ(2, idl_global->lineno()) << "only the newline of the // comment counts";
+}
+
+// A match that keeps the scanner's buffer growing past half a gigabyte (as a block comment,
+// which has no length limit, could) ends the run like a token over the limit, before flex's int
+// buffer sizes overflow; so does any failure of the scanner itself.
+TEST_F(LexerTest, ScannerLimitsEndTheRunWithStatusOne) {
+  char buffer[16];
+  EXPECT_EXIT(idl_read_input(buffer, sizeof buffer, INT_MAX / 2 + 1L),
+              testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(idl_scanner_failure("out of dynamic memory in yy_get_next_buffer()"),
+              testing::ExitedWithCode(1),
+              "\"t.idl\", line 3: out of dynamic memory in yy_get_next_buffer\\(\\)");
 }
 
 } // namespace
