@@ -8,14 +8,14 @@
 class Replacements : public AList {
 public:
   // Replaces the leftmost occurrence of the first-defined name that occurs, and again from the
-  // start, until no name occurs; more than 1000 replacements in one text is a fatal error.
+  // start, until no name occurs; more than 1000 replacements in one text, or a text grown past
+  // 64 MB, is a fatal error.
   void do_subs(Dstr &text) const;
   // For each name in turn, one pass that replaces the name where it stands as a whole identifier
   // outside double quotes, not after "." and not directly before "(".
   void do_subs_Java(Dstr &text) const;
 
 private:
-  const association *first_occurring(const Dstr &text, int &position) const;
   void replace_identifier(Dstr &text, const association &a) const;
 };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,6 +107,67 @@ TEST(ReplacementsDeathTest, MoreThanThousandSubstitutionsAreFatal) {
   runaway.define("B", "[A]");
   Dstr loop("A");
   EXPECT_EXIT(runaway.do_subs(loop), testing::ExitedWithCode(255), message);
+}
+
+// Template substitution as its rule reads: the leftmost occurrence of the first-defined name
+// that occurs anywhere, again and again from the start. Gives false beyond 200 replacements,
+// which leaves out the runaway lists (and costs less than going to the limit of 1000).
+bool substituted_by_rule(const std::vector<std::pair<std::string, std::string>> &list,
+                         std::string &text) {
+  for (int replaced = 0;; ++replaced) {
+    auto occurs = [&text](const auto &entry) {
+      return text.find(entry.first) != std::string::npos;
+    };
+    const auto entry = std::find_if(list.begin(), list.end(), occurs);
+    if (entry == list.end())
+      return true;
+    if (replaced == 200)
+      return false;
+    text.replace(text.find(entry->first), entry->first.size(), entry->second);
+  }
+}
+
+// do_subs keeps track of occurrences instead of searching the whole text again at every step;
+// over many small lists of overlapping names and values it must give what the rule gives.
+TEST(Replacements, DoSubsFollowsTheRuleOverRandomLists) {
+  std::mt19937 random(20240611);
+  auto word = [&random](size_t shortest, size_t longest) {
+    std::string w(shortest + random() % (longest - shortest + 1), ' ');
+    for (char &c : w)
+      c = "ABCx"[random() % 4];
+    return w;
+  };
+  int compared = 0;
+  for (int round = 0; round < 20000; ++round) {
+    std::vector<std::pair<std::string, std::string>> list;
+    Replacements replacements;
+    for (size_t n = 1 + random() % 4; list.size() < n;) {
+      const std::string name = word(1, 3), value = word(0, 4);
+      if (replacements.find_association(name.c_str()) >= 0)
+        continue;
+      list.emplace_back(name, value);
+      replacements.define(name.c_str(), value.c_str());
+    }
+    const std::string original = word(0, 12);
+    std::string expected = original;
+    if (!substituted_by_rule(list, expected))
+      continue;
+    Dstr text(original.c_str());
+    replacements.do_subs(text);
+    ASSERT_EQ(expected, text.aschar()) << "text " << original;
+    ++compared;
+  }
+  EXPECT_GT(compared, 10000);
+}
+
+TEST(ReplacementsDeathTest, TextGrownPastItsLimitIsFatal) {
+  // Every step adds a whole value: the limit on the text's length stops it after a few steps.
+  Replacements growing;
+  growing.define("X", Dstr((std::string(8 << 20, '.') + "X").c_str()));
+  Dstr text("X");
+  EXPECT_EXIT(growing.do_subs(text), testing::ExitedWithCode(255),
+              "^Fatal Error: Exceeded 67108864 characters in string replacement -- probable "
+              "infinite loop\\.\n$");
 }
 
 TEST(Replacements, DoSubsJavaTable) {
