@@ -3,6 +3,8 @@
 #include "foundation/CodeGenerator.hh"
 
 #include <cassert>
+#include <cerrno>
+#include <cstring>
 
 #include "foundation/FatalError.hh"
 #include "foundation/ScopedName.hh"
@@ -79,8 +81,12 @@ const BindingFile *CodeGenerator::load_binding_file(const char *name) {
     perror(name);
     FatalError("can't open ", path, " for reading");
   }
-  bindingCache = new BindingFile{path, read_template_lines(f), bindingCache};
+  BindingLine *lines = read_template_lines(f);
+  // A file that opens but cannot be read, such as a directory, is not an empty template.
+  if (ferror(f))
+    FatalError("can't read ", path, ": ", strerror(errno));
   fclose(f);
+  bindingCache = new BindingFile{path, lines, bindingCache};
   return bindingCache;
 }
 

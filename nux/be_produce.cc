@@ -4,6 +4,7 @@
 #include "nux/be_extern.hh"
 
 #include <cassert>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,6 +58,9 @@ void read_extensions(const Dstr &binding, Dstr &source, Dstr &header) {
     if (line[0] != '#')
       *wanted[found++] = line;
   }
+  // A file that opens but cannot be read, such as a directory, has not simply ended early.
+  if (ferror(f))
+    FatalError("can't read ", path, ": ", strerror(errno));
   fclose(f);
   if (found < 2)
     FatalError("unexpected end of file in extensions binding file");

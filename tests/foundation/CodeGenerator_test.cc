@@ -1,6 +1,6 @@
 // Unit tests of CodeGenerator over a scratch binding directory: the template-file format,
-// emission into strings and files, the once-per-process cache, the missing-file error, and the
-// interface-name variables under different scope separators.
+// emission into strings and files, the once-per-process cache, the missing and unreadable file
+// errors, and the interface-name variables under different scope separators.
 #include "foundation/CodeGenerator.hh"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,14 @@ TEST_F(CodeGeneratorTest, MissingFileIsFatalWithTheSystemError) {
   EXPECT_EXIT(emit(generator, "cc.missing"), testing::ExitedWithCode(255),
               "^cc.missing: No such file or directory\nFatal Error: can't open " + dir +
                   "cc.missing for reading\n$");
+}
+
+// A key that opens but cannot be read (here a directory) must not pass for an empty template.
+TEST_F(CodeGeneratorTest, UnreadableFileIsFatal) {
+  std::filesystem::create_directory(dir + "cc.directory");
+  CodeGenerator generator(dir.c_str());
+  EXPECT_EXIT(emit(generator, "cc.directory"), testing::ExitedWithCode(255),
+              "^Fatal Error: can't read " + dir + "cc.directory: Is a directory\n$");
 }
 
 TEST_F(CodeGeneratorTest, SetInterfaceSplitsScopedNames) {
