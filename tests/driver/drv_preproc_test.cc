@@ -1,7 +1,8 @@
 // The preprocessor's temporary files: created private to the user, and removed however the run
-// ends (success, -E, a failing, missing or killed preprocessor, a missing input, the argument
-// limit, an interrupt, a reader of -E output that went away). The test learns the names the driver creates through a wrapper around
-// mkstemps, so runs of other tests in /tmp at the same time do not disturb it.
+// ends (success, -E, a failing, missing or killed preprocessor, a missing or unreadable input,
+// the argument limit, an interrupt, a reader of -E output that went away). The test learns the
+// names the driver creates through a wrapper around mkstemps, so runs of other tests in /tmp at
+// the same time do not disturb it.
 #include <dlfcn.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -136,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"PreprocessorKilled", "kill -TERM $$", {}, "a.idl", testing::ExitedWithCode(1)},
         Ending{"PreprocessorMissing", nullptr, {}, "a.idl", testing::ExitedWithCode(99)},
         Ending{"InputMissing", "cat \"$input\"", {}, "nosuch.idl", testing::ExitedWithCode(99)},
+        // A directory opens for reading, and the copy then fails to read it.
+        Ending{"InputUnreadable", "cat \"$input\"", {}, ".", testing::ExitedWithCode(99)},
         Ending{"ArgumentLimit", "cat \"$input\"", beyond_argument_limit(), "a.idl",
                testing::ExitedWithCode(99)},
         Ending{"Interrupted", "kill -INT $PPID", {}, "a.idl", testing::KilledBySignal(SIGINT)},
