@@ -1,0 +1,213 @@
+#!/usr/bin/env python3
+"""Runs nuxc or depwrite on a hostile input that is made at run time, for the black-box cases of
+tests/hostile/cases, and checks that the run left no temporary file behind.
+
+    hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--binding-file KEY=NAME]...
+               [--interrupt SIGNAL] [--stdout PATH] -- PROGRAM ARGUMENT...
+
+--fixture copies the files of tests/hostile/fixtures/NAME into the working directory, and
+--input writes the input NAME of the table below to FILE there; both are removed after the run,
+so that the case's out/ holds only what the program wrote.
+--binding-file lays the input NAME over a private copy of the binding (NUXC_BINDING) as KEY; the
+name "directory" makes KEY a directory. --interrupt sends SIGNAL (INT or TERM) to the program
+while its preprocessor runs. --stdout sends the program's standard output to PATH (such as
+/dev/full) instead of the wrapper's. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
+bare name, as in run_case.py).
+
+The preprocessor tests/hostile/cpp records the names of nuxc's two temporary files; after the run
+each one still on disk is reported on standard error. Output lines longer than 300 characters are
+cut, keeping their start and their length, so that expectations stay small. The exit status is
+the program's, or 128 plus the signal that ended it.
+"""
+import argparse
+import os
+import random
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE = os.path.dirname(os.path.dirname(HERE))
+DEPTH = 100000
+TEN_MB = 10 * 1000 * 1000
+LONGEST_LINE = 300
+
+
+def nested(opening, middle, closing, depth=DEPTH):
+    return opening * depth + middle + closing * depth
+
+
+def every_byte():
+    # NUL last: it ends the input of the IDL lexer.
+    return bytes(range(1, 256)) + b"\n\0\n"
+
+
+def garbage(size):
+    generator = random.Random(1)
+    return bytes(generator.randrange(256) for _ in range(size))
+
+
+# Each hostile input, made when it is asked for.
+INPUTS = {
+    # IDL, preprocessed or read as it is.
+    "idl-deep-modules": lambda: nested("module m { ", "", "}; "),
+    "idl-deep-structs": lambda: "struct s { " * DEPTH + "long x; " + "} m; " * (DEPTH - 1) + "};",
+    "idl-deep-sequences": lambda: "typedef " + nested("sequence<", "long", ">") + " t;",
+    "idl-deep-parentheses": lambda: "const long c = " + nested("(", "1", ")") + ";",
+    "idl-long-identifier": lambda: "module " + "m" * TEN_MB + " { };\n",
+    "idl-long-line": lambda: "const long c = 1" + " + 1" * (TEN_MB // 4) + ";\n",
+    "idl-nul-bytes": lambda: b"interface A {\0 this is never read\n};\n",
+    "idl-every-byte": every_byte,
+    "idl-unterminated-string": lambda: 'const string s = "never closed;\ninterface A {};\n',
+    "idl-unterminated-comment": lambda: "interface A {};\n/* never closed\n",
+    "idl-huge-literals": lambda: open(os.path.join(HERE, "huge-literals.idl")).read(),
+    # NUX scripts.
+    "nux-long-line": lambda: "x" * TEN_MB + "\n",
+    "nux-long-print": lambda: "begin main\nprint " + "x" * TEN_MB + "\nend main\n",
+    "nux-runaway-value": lambda: "begin main\nprint " + "VALUE" * (TEN_MB // 5) + "\nend main\n",
+    "nux-nul-bytes": lambda: b"begin main\nprint a\0 b\nnot a command\nend main\n",
+    "nux-every-byte": every_byte,
+    "nux-unterminated-string": lambda: 'begin main\nprint "never closed\nif "a == b\nend main\n',
+    "nux-main": lambda: "begin main\nend main\n",
+    "nux-expands-forever": lambda: "begin main\nprint VALUE\nend main\n",
+    # QOR files, used by the bank's server script.
+    "qor-deep-values": lambda: "c acct::deposit In: {" + nested("{", "1", "}") + "}\n",
+    "qor-deep-sequences": lambda: "c acct::deposit In: {" + nested("#(", "1", ")") + "}\n",
+    "qor-deep-unions": lambda: "c acct::deposit In: {" + nested("[t, ", "1", "]") + "}\n",
+    "qor-long-line": lambda: "c acct::" + "d" * TEN_MB + "\n",
+    "qor-long-string": lambda: 'c acct::deposit In: {{1, 0}, "' + "s" * TEN_MB + '"}\n',
+    "qor-nul-bytes": lambda: b"c acct::deposit In: {{1, 0}, \"a\0b\"}\nc acct::balance\n",
+    "qor-every-byte": every_byte,
+    "qor-unterminated-string": lambda: 'c acct::deposit In: {{1, 0}, "never closed}\n',
+    # Binding files.
+    "types-garbage": lambda: garbage(4096),
+    "types-long-line": lambda: "in NT_struct " + "x" * TEN_MB + " = text\n",
+    "types-nul-bytes": lambda: open(os.path.join(SOURCE, "bindings", "trace", "types"),
+                                    "rb").read().replace(b"ret NT_struct =", b"ret NT_st\0ruct ="),
+    "template-long-line": lambda: "MAINCLASS " * (TEN_MB // 10) + "\n",
+    "extensions-header-through-file": lambda: ".cc\n.file/x.hh\n",
+    "extensions-source-through-file": lambda: ".file/x.cc\n.hh\n",
+    "regular-file": lambda: "a regular file, where a directory is wanted\n",
+    "template-every-byte": every_byte,
+}
+
+
+def make(name):
+    data = INPUTS[name]()
+    return data.encode() if isinstance(data, str) else data
+
+
+def cut_long_lines(data):
+    lines = []
+    for line in data.split(b"\n"):
+        if len(line) > LONGEST_LINE:
+            line = line[:80] + b"... [%d characters]" % len(line)
+        lines.append(line)
+    return b"\n".join(lines)
+
+
+def private_binding(scratch, files):
+    """A copy of NUXC_BINDING with the hostile binding files laid over it."""
+    binding = os.path.join(scratch, "binding")
+    shutil.copytree(os.environ["NUXC_BINDING"], binding)
+    for key, name in files:
+        path = os.path.join(binding, key)
+        if os.path.isfile(path):
+            os.remove(path)
+        if name == "directory":
+            os.mkdir(path)
+            continue
+        with open(path, "wb") as f:
+            f.write(make(name))
+    return binding
+
+
+def wait_for_preprocessor(log, process):
+    """Waits until the preprocessor has recorded the temporary files, so that it runs."""
+    for _ in range(600):
+        if os.path.exists(log) and len(open(log).read().split()) >= 2:
+            return
+        if process.poll() is not None:
+            return
+        time.sleep(0.05)
+
+
+def run(args, scratch):
+    env = dict(os.environ)
+    env["HOSTILE_TEMP_LOG"] = os.path.join(scratch, "temporary-files")
+    if args.interrupt:
+        env["HOSTILE_CPP"] = "sleep"
+    binding = None
+    if args.binding_file:
+        binding = private_binding(scratch, [f.split("=", 1) for f in args.binding_file])
+        env["NUXC_BINDING"] = binding
+    program = args.command[0]
+    executable = os.path.join(args.bin, program) if program in ("nuxc", "depwrite") else program
+    made = []
+    if args.fixture:
+        fixture = os.path.join(HERE, "fixtures", args.fixture)
+        for name in sorted(os.listdir(fixture)):
+            shutil.copy(os.path.join(fixture, name), name)
+            made.append(name)
+    for spec in args.input:
+        path, name = spec.split("=", 1)
+        with open(path, "wb") as f:
+            f.write(make(name))
+        made.append(path)
+    try:
+        with open(args.stdout or os.path.join(scratch, "stdout"), "wb") as out, \
+                open(os.path.join(scratch, "stderr"), "wb") as err:
+            process = subprocess.Popen(args.command, executable=executable, env=env,
+                                       stdin=subprocess.DEVNULL, stdout=out, stderr=err)
+            if args.interrupt:
+                wait_for_preprocessor(env["HOSTILE_TEMP_LOG"], process)
+                process.send_signal(getattr(signal, "SIG" + args.interrupt))
+            status = process.wait()
+    finally:
+        for path in made:
+            os.remove(path)
+    outputs = []
+    for stream in ("stdout", "stderr"):
+        path = os.path.join(scratch, stream)
+        with open(path, "rb") if os.path.exists(path) else open(os.devnull, "rb") as f:
+            data = cut_long_lines(f.read())
+        if binding:
+            data = data.replace(binding.encode(), b"$BINDING")
+        outputs.append(data)
+    return status, outputs, env["HOSTILE_TEMP_LOG"]
+
+
+def temporary_files_left(log):
+    if not os.path.exists(log):
+        return []
+    return [name for name in open(log).read().split() if os.path.exists(name)]
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Run a program on a hostile input.")
+    parser.add_argument("--bin", required=True)
+    parser.add_argument("--fixture")
+    parser.add_argument("--input", action="append", default=[])
+    parser.add_argument("--binding-file", action="append", default=[])
+    parser.add_argument("--interrupt", choices=("INT", "TERM"))
+    parser.add_argument("--stdout")
+    parser.add_argument("command", nargs="+")
+    args = parser.parse_args()
+    scratch = tempfile.mkdtemp(prefix="nuxc-hostile-")
+    try:
+        status, (stdout, stderr), log = run(args, scratch)
+        sys.stdout.buffer.write(stdout)
+        sys.stderr.buffer.write(stderr)
+        for name in temporary_files_left(log):
+            sys.stderr.write("hostile: temporary file left behind: %s\n" % name)
+            os.remove(name)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    sys.exit(128 - status if status < 0 else status)
+
+
+if __name__ == "__main__":
+    main()
