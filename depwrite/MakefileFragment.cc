@@ -20,22 +20,24 @@ void add_entry(Dstr &list, const Dstr &stem, const Dstr &suffix, const char *ext
 }
 
 // Four lists split into tokens in step: each row holds the tokens at one position. The first
-// list decides how many rows there are; a shorter list gives null tokens.
+// list decides how many rows there are; a shorter list gives null tokens. The lists are read in
+// place, so that a directory of many files costs time in proportion to their number.
 class TokenRows {
 public:
   TokenRows(const Dstr &first, const Dstr &second, const Dstr &third, const Dstr &fourth)
-      : lists{first, second, third, fourth} {}
+      : lists{&first, &second, &third, &fourth} {}
   // Moves to the next row; false when the first list has no token left.
   bool next() {
     for (unsigned int i = 0; i < columns; ++i)
-      lists[i] /= tokens[i];
+      tokens[i] = lists[i]->token_from(positions[i]);
     return !tokens[0].isNull();
   }
   const Dstr &operator[](unsigned int column) const { return tokens[column]; }
 
 private:
   static const unsigned int columns = 4;
-  Dstr lists[columns];
+  const Dstr *lists[columns];
+  unsigned int positions[columns] = {};
   Dstr tokens[columns];
 };
 

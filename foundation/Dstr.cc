@@ -126,14 +126,25 @@ Dstr &Dstr::operator/=(unsigned int n) {
 }
 
 Dstr &Dstr::operator/=(Dstr &token) {
-  token = nullptr;
-  if (!theBuffer)
+  if (!theBuffer) {
+    token = nullptr;
     return *this;
-  unsigned int start = 0;
-  while (start < len && is_white_space(theBuffer[start]))
-    ++start;
-  if (start == len)
+  }
+  unsigned int end = 0;
+  token = token_from(end);
+  if (token.isNull())
     return *this = nullptr;
+  return *this /= end;
+}
+
+Dstr Dstr::token_from(unsigned int &position) const {
+  unsigned int start = position;
+  while (start < length() && is_white_space(theBuffer[start]))
+    ++start;
+  if (start >= length()) {
+    position = length();
+    return Dstr();
+  }
   unsigned int end = start + 1;
   if (theBuffer[start] == '"') {
     while (end < len && theBuffer[end] != '"')
@@ -144,9 +155,10 @@ Dstr &Dstr::operator/=(Dstr &token) {
     while (end < len && !is_white_space(theBuffer[end]))
       ++end;
   }
-  token = "";
+  Dstr token("");
   token.append(theBuffer + start, end - start);
-  return *this /= end;
+  position = end;
+  return token;
 }
 
 Dstr &Dstr::noTrailingWhitespace() {

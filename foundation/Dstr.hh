@@ -42,6 +42,10 @@ public:
   // Moves the next blank-separated or double-quoted token from the front into token; token is
   // null when none is left, and the string then becomes null too.
   Dstr &operator/=(Dstr &token);
+  // The next token at or after position, taken as operator/= takes it but leaving the string as
+  // it is; position moves past the token (to the end when none is left, and the token is null).
+  // Reading a long list this way costs time in proportion to its length.
+  Dstr token_from(unsigned int &position) const;
   Dstr &noTrailingWhitespace();
   int repchar(char from, char to);
 

@@ -149,6 +149,21 @@ std::vector<std::string> tokens_of(const char *text) {
   return tokens;
 }
 
+// The same tokens, read in place from a position: the source stays as it is.
+std::vector<std::string> tokens_in_place(const char *text) {
+  const Dstr source(text);
+  std::vector<std::string> tokens;
+  unsigned int position = 0;
+  Dstr token("not yet");
+  do {
+    token = source.token_from(position);
+    tokens.push_back(token.isNull() ? "(null)" : token.aschar());
+  } while (!token.isNull());
+  EXPECT_STREQ(text, source.aschar());
+  EXPECT_EQ(source.length(), position) << "source " << text;
+  return tokens;
+}
+
 TEST(Dstr, TokensSplitAtWhiteSpaceAndKeepQuotes) {
   using Tokens = std::vector<std::string>;
   const struct {
@@ -163,8 +178,10 @@ TEST(Dstr, TokensSplitAtWhiteSpaceAndKeepQuotes) {
       {"\"a\"b c\"d e\"", {"\"a\"", "b", "c\"d", "e\"", "(null)"}},
       {"\"\"", {"\"\"", "(null)"}},
   };
-  for (const auto &c : cases)
+  for (const auto &c : cases) {
     EXPECT_EQ(c.tokens, tokens_of(c.source)) << "source " << c.source;
+    EXPECT_EQ(c.tokens, tokens_in_place(c.source)) << "source " << c.source;
+  }
 
   Dstr source("last ");
   Dstr token;
