@@ -36,8 +36,8 @@ TEN_MB = 10 * 1000 * 1000
 LONGEST_LINE = 300
 
 
-def nested(opening, middle, closing, depth=DEPTH):
-    return opening * depth + middle + closing * depth
+def nested(opening, middle, closing):
+    return opening * DEPTH + middle + closing * DEPTH
 
 
 def every_byte():
@@ -66,32 +66,37 @@ INPUTS = {
     "idl-huge-literals": lambda: open(os.path.join(HERE, "huge-literals.idl")).read(),
     # NUX scripts.
     "nux-long-line": lambda: "x" * TEN_MB + "\n",
-    "nux-long-print": lambda: "begin main\nprint " + "x" * TEN_MB + "\nend main\n",
     "nux-runaway-value": lambda: "begin main\nprint " + "VALUE" * (TEN_MB // 5) + "\nend main\n",
     "nux-nul-bytes": lambda: b"begin main\nprint a\0 b\nnot a command\nend main\n",
     "nux-every-byte": every_byte,
     "nux-unterminated-string": lambda: 'begin main\nprint "never closed\nif "a == b\nend main\n',
     "nux-main": lambda: "begin main\nend main\n",
     "nux-expands-forever": lambda: "begin main\nprint VALUE\nend main\n",
+    # Scripts that compile, to output as large as themselves (run by bench/hostile_inputs.py).
+    "nux-long-print": lambda: "begin main\nprint " + "x" * TEN_MB + "\nend main\n",
+    "nux-many-substitutions": lambda: ("begin main\nprint " + "MAINCLASS " * 999 + "x" * TEN_MB
+                                       + "\nend main\n"),
     # QOR files, used by the bank's server script.
     "qor-deep-values": lambda: "c acct::deposit In: {" + nested("{", "1", "}") + "}\n",
     "qor-deep-sequences": lambda: "c acct::deposit In: {" + nested("#(", "1", ")") + "}\n",
     "qor-deep-unions": lambda: "c acct::deposit In: {" + nested("[t, ", "1", "]") + "}\n",
     "qor-long-line": lambda: "c acct::" + "d" * TEN_MB + "\n",
-    "qor-long-string": lambda: 'c acct::deposit In: {{1, 0}, "' + "s" * TEN_MB + '"}\n',
     "qor-nul-bytes": lambda: b"c acct::deposit In: {{1, 0}, \"a\0b\"}\nc acct::balance\n",
     "qor-every-byte": every_byte,
     "qor-unterminated-string": lambda: 'c acct::deposit In: {{1, 0}, "never closed}\n',
+    # A QOR file that compiles (run by bench/hostile_inputs.py).
+    "qor-long-string": lambda: 'c acct::deposit In: {{1, 0}, "' + "s" * TEN_MB + '"}\n',
     # Binding files.
     "types-garbage": lambda: garbage(4096),
     "types-long-line": lambda: "in NT_struct " + "x" * TEN_MB + " = text\n",
     "types-nul-bytes": lambda: open(os.path.join(SOURCE, "bindings", "trace", "types"),
                                     "rb").read().replace(b"ret NT_struct =", b"ret NT_st\0ruct ="),
     "template-long-line": lambda: "MAINCLASS " * (TEN_MB // 10) + "\n",
+    "template-every-byte": every_byte,
     "extensions-header-through-file": lambda: ".cc\n.file/x.hh\n",
     "extensions-source-through-file": lambda: ".file/x.cc\n.hh\n",
+    # A regular file where an output path needs a directory.
     "regular-file": lambda: "a regular file, where a directory is wanted\n",
-    "template-every-byte": every_byte,
 }
 
 
