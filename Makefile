@@ -1,11 +1,14 @@
 # Thin wrapper around CMake. `make` builds, `make check` sets up, builds and runs every test,
 # `make demo` sets up, builds and runs the shipped example. `make check-sanitize` runs every test
 # built with AddressSanitizer and UndefinedBehaviorSanitizer; `make fuzz FUZZ_SECONDS=N` runs
-# every fuzz target for N seconds and reports inputs executed and findings per target.
+# every fuzz target for N seconds (FUZZ_JOBS at a time) and reports inputs executed and findings
+# per target.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# Fuzz targets run at a time; each keeps one core busy.
+FUZZ_JOBS ?= 1
 JOBS ?= $(shell nproc)
 
 .PHONY: all build configure check check-sanitize fuzz demo bootstrap clean
@@ -35,7 +38,7 @@ fuzz: bootstrap
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUXC_FUZZ=ON \
 	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	scripts/fuzz --jobs $(FUZZ_JOBS) $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 demo: bootstrap
 	$(MAKE) build
