@@ -12,6 +12,7 @@
 
 #include "driver/drv_link.hh"
 #include "driver/drv_private.hh"
+#include "foundation/FatalSignals.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
 
@@ -30,12 +31,6 @@ static const int tmp_suffix_length = 3;
 
 // The running preprocessor, 0 when none runs.
 static volatile pid_t cpp_pid = 0;
-
-// The signals that end a run; while the temporary files exist they are removed first. SIGPIPE
-// comes when the reader of -E output goes away, SIGHUP when the terminal does.
-static const int cleanup_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
-static const int n_cleanup_signals = sizeof cleanup_signals / sizeof cleanup_signals[0];
-static struct sigaction saved_actions[n_cleanup_signals];
 
 void DRV_cpp_init() {
   argcount = 0;
@@ -87,33 +82,13 @@ void DRV_remove_temp_files() {
   }
 }
 
-// Stops the preprocessor, removes the temporary files and ends the process by the same signal,
-// so that the caller sees the usual status of an interrupted program.
-static void remove_temp_files_and_die(int sig) {
+// The clean-up of a run ended by a signal (SIGPIPE comes when the reader of -E output goes away,
+// SIGHUP when the terminal does): stops the preprocessor with the same signal and removes the
+// temporary files.
+static void stop_preprocessor_and_remove_temp_files(int sig) {
   if (cpp_pid > 0)
     kill(cpp_pid, sig);
   DRV_remove_temp_files();
-  signal(sig, SIG_DFL);
-  raise(sig);
-}
-
-// Signals the process was started with ignored stay ignored.
-static void catch_signals() {
-  struct sigaction action = {};
-  action.sa_handler = remove_temp_files_and_die;
-  sigemptyset(&action.sa_mask);
-  for (int sig : cleanup_signals)
-    sigaddset(&action.sa_mask, sig);
-  for (int i = 0; i < n_cleanup_signals; i++) {
-    sigaction(cleanup_signals[i], nullptr, &saved_actions[i]);
-    if (saved_actions[i].sa_handler != SIG_IGN)
-      sigaction(cleanup_signals[i], &action, nullptr);
-  }
-}
-
-static void restore_signals() {
-  for (int i = 0; i < n_cleanup_signals; i++)
-    sigaction(cleanup_signals[i], &saved_actions[i], nullptr);
 }
 
 static void check_tmp_directory() {
@@ -202,7 +177,7 @@ static bool redirect_stdout(int out_fd) {
 // In the child: the preprocessor writes to the output file. Failures are reported here and
 // reach the parent as status 99; the parent removes the temporary files.
 [[noreturn]] static void exec_preprocessor(int out_fd) {
-  restore_signals();
+  release_fatal_signals();
   if (!redirect_stdout(out_fd)) {
     fprintf(stderr, "%s: temp file %s dup error\n", DRV_prog_name(), tmp_file);
     _exit(99);
@@ -251,7 +226,7 @@ static void remove_temp_file(const char *name, volatile sig_atomic_t &made, cons
 
 void DRV_pre_proc(const char *name) {
   check_tmp_directory();
-  catch_signals();
+  catch_fatal_signals(stop_preprocessor_and_remove_temp_files);
   int copy_fd = make_temp_file(tmp_ifile, "/tmp/idli_XXXXXX.cc", tmp_ifile_made);
   int out_fd = make_temp_file(tmp_file, "/tmp/idlf_XXXXXX.cc", tmp_file_made);
   copy_to_temp_file(name, copy_fd);
@@ -262,7 +237,7 @@ void DRV_pre_proc(const char *name) {
     write_to_stdout(out);
   remove_temp_file(tmp_ifile, tmp_ifile_made, "input");
   remove_temp_file(tmp_file, tmp_file_made, "output");
-  restore_signals();
+  release_fatal_signals();
   if (DRV_flag(FLAG_PREPROCESS_ONLY))
     exit(0);
   // The stream stays readable after the removal: the lexer reads the unlinked file through it.

@@ -1,7 +1,10 @@
 // The back end's main routine and its clean-up. BE_produce finds the binding, derives the
 // script, header and source names from the input name and the binding's "extensions", runs the
-// NUX compiler and checks that the outputs were written; BE_abort removes partial outputs.
+// NUX compiler and checks that the outputs were written; BE_abort, and a signal that ends the
+// run while they are written, remove partial outputs.
 #include "nux/be_extern.hh"
+
+#include <signal.h>
 
 #include <cassert>
 #include <cerrno>
@@ -11,6 +14,7 @@
 #include <unistd.h>
 
 #include "foundation/FatalError.hh"
+#include "foundation/FatalSignals.hh"
 #include "frontend/ast_module.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
@@ -24,6 +28,9 @@ Dstr ccfilename;
 FILE *srv_nux = nullptr;
 FILE *srv_hh = nullptr;
 FILE *srv_cc = nullptr;
+// Whether each output exists, partly written, for the signal handler.
+volatile sig_atomic_t hh_written = 0;
+volatile sig_atomic_t cc_written = 0;
 // Compilations of this process; numbers the header guard.
 unsigned long serialnum = 0;
 
@@ -106,12 +113,22 @@ void remove_output(const Dstr &name) {
     unlink(name.aschar());
 }
 
-void discard(FILE *&f, const Dstr &name) {
+// A run ended by a signal while the outputs are written removes them: a truncated source file
+// would pass with make for an up-to-date one.
+void remove_outputs_on_signal(int) {
+  if (hh_written)
+    remove_output(hfilename);
+  if (cc_written)
+    remove_output(ccfilename);
+}
+
+void discard(FILE *&f, volatile sig_atomic_t &written, const Dstr &name) {
   if (!f)
     return;
   fclose(f);
   f = nullptr;
   remove_output(name);
+  written = 0;
 }
 
 [[noreturn]] void write_failed(const Dstr &name) {
@@ -132,8 +149,12 @@ void close_outputs() {
   srv_cc = nullptr;
   const bool hhClosed = fclose(hh) == 0;
   const bool ccClosed = fclose(cc) == 0;
-  if (hhClosed && ccClosed)
+  if (hhClosed && ccClosed) {
+    hh_written = 0;
+    cc_written = 0;
+    release_fatal_signals();
     return;
+  }
   remove_output(hfilename);
   remove_output(ccfilename);
   write_failed(hhClosed ? ccfilename : hfilename);
@@ -160,8 +181,11 @@ void BE_produce() {
   check_output_names(script);
 
   srv_nux = open_file(script, "r", "reading");
+  catch_fatal_signals(remove_outputs_on_signal);
   srv_hh = open_file(hfilename, "w", "writing");
+  hh_written = 1;
   srv_cc = open_file(ccfilename, "w", "writing");
+  cc_written = 1;
   compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &serialnum, root, nuxMode,
                        outputBase);
   fclose(srv_nux);
@@ -170,8 +194,9 @@ void BE_produce() {
 }
 
 void BE_abort() {
-  discard(srv_hh, hfilename);
-  discard(srv_cc, ccfilename);
+  discard(srv_hh, hh_written, hfilename);
+  discard(srv_cc, cc_written, ccfilename);
+  release_fatal_signals();
   if (srv_nux)
     fclose(srv_nux);
   srv_nux = nullptr;

@@ -3,14 +3,16 @@
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
     hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--binding-file KEY=NAME]...
-               [--interrupt SIGNAL] [--stdout PATH] -- PROGRAM ARGUMENT...
+               [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH]
+               -- PROGRAM ARGUMENT...
 
 --fixture copies the files of tests/hostile/fixtures/NAME into the working directory, and
 --input writes the input NAME of the table below to FILE there; both are removed after the run,
 so that the case's out/ holds only what the program wrote.
 --binding-file lays the input NAME over a private copy of the binding (NUXC_BINDING) as KEY; the
-name "directory" makes KEY a directory. --interrupt sends SIGNAL (INT or TERM) to the program
-while its preprocessor runs. --stdout sends the program's standard output to PATH (such as
+name "directory" makes KEY a directory, and "fifo" a named pipe that nobody writes, on which the
+program waits. --interrupt sends SIGNAL (INT or TERM) to the program while its preprocessor
+runs, or, with --interrupt-when, once FILE exists in the working directory. --stdout sends the program's standard output to PATH (such as
 /dev/full) instead of the wrapper's. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
 bare name, as in run_case.py).
 
@@ -125,25 +127,31 @@ def private_binding(scratch, files):
         if name == "directory":
             os.mkdir(path)
             continue
+        if name == "fifo":
+            os.mkfifo(path)
+            continue
         with open(path, "wb") as f:
             f.write(make(name))
     return binding
 
 
-def wait_for_preprocessor(log, process):
-    """Waits until the preprocessor has recorded the temporary files, so that it runs."""
+def wait_until(ready, process):
+    """Waits until ready() holds while the program runs, for 30 seconds at most."""
     for _ in range(600):
-        if os.path.exists(log) and len(open(log).read().split()) >= 2:
-            return
-        if process.poll() is not None:
+        if ready() or process.poll() is not None:
             return
         time.sleep(0.05)
+
+
+def preprocessor_started(log):
+    """Whether the preprocessor has recorded the temporary files, and so runs."""
+    return lambda: os.path.exists(log) and len(open(log).read().split()) >= 2
 
 
 def run(args, scratch):
     env = dict(os.environ)
     env["HOSTILE_TEMP_LOG"] = os.path.join(scratch, "temporary-files")
-    if args.interrupt:
+    if args.interrupt and not args.interrupt_when:
         env["HOSTILE_CPP"] = "sleep"
     binding = None
     if args.binding_file:
@@ -168,7 +176,9 @@ def run(args, scratch):
             process = subprocess.Popen(args.command, executable=executable, env=env,
                                        stdin=subprocess.DEVNULL, stdout=out, stderr=err)
             if args.interrupt:
-                wait_for_preprocessor(env["HOSTILE_TEMP_LOG"], process)
+                ready = (lambda: os.path.exists(args.interrupt_when)) if args.interrupt_when \
+                    else preprocessor_started(env["HOSTILE_TEMP_LOG"])
+                wait_until(ready, process)
                 process.send_signal(getattr(signal, "SIG" + args.interrupt))
             status = process.wait()
     finally:
@@ -198,6 +208,7 @@ def main():
     parser.add_argument("--input", action="append", default=[])
     parser.add_argument("--binding-file", action="append", default=[])
     parser.add_argument("--interrupt", choices=("INT", "TERM"))
+    parser.add_argument("--interrupt-when")
     parser.add_argument("--stdout")
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
