@@ -12,7 +12,8 @@ so that the case's out/ holds only what the program wrote.
 --binding-file lays the input NAME over a private copy of the binding (NUXC_BINDING) as KEY; the
 name "directory" makes KEY a directory, and "fifo" a named pipe that nobody writes, on which the
 program waits. --interrupt sends SIGNAL (INT or TERM) to the program while its preprocessor
-runs, or, with --interrupt-when, once FILE exists in the working directory. --stdout sends the program's standard output to PATH (such as
+runs, or, with --interrupt-when, once FILE exists in the working directory and the program
+waits (on such a pipe). --stdout sends the program's standard output to PATH (such as
 /dev/full) instead of the wrapper's. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
 bare name, as in run_case.py).
 
@@ -143,6 +144,18 @@ def wait_until(ready, process):
         time.sleep(0.05)
 
 
+def blocked_after(path, process):
+    """Whether path exists and the program waits (on a named pipe nobody writes)."""
+    def ready():
+        try:
+            with open("/proc/%d/stat" % process.pid) as f:
+                state = f.read().rsplit(")", 1)[1].split()[0]
+        except OSError:
+            return False
+        return os.path.exists(path) and state == "S"
+    return ready
+
+
 def preprocessor_started(log):
     """Whether the preprocessor has recorded the temporary files, and so runs."""
     return lambda: os.path.exists(log) and len(open(log).read().split()) >= 2
@@ -176,7 +189,7 @@ def run(args, scratch):
             process = subprocess.Popen(args.command, executable=executable, env=env,
                                        stdin=subprocess.DEVNULL, stdout=out, stderr=err)
             if args.interrupt:
-                ready = (lambda: os.path.exists(args.interrupt_when)) if args.interrupt_when \
+                ready = blocked_after(args.interrupt_when, process) if args.interrupt_when \
                     else preprocessor_started(env["HOSTILE_TEMP_LOG"])
                 wait_until(ready, process)
                 process.send_signal(getattr(signal, "SIG" + args.interrupt))
