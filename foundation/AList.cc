@@ -1,5 +1,5 @@
 // AList: names and values in order of first definition, in an array that starts with room for
-// one entry and doubles when full.
+// one entry and doubles when full, with an index of the names.
 #include "foundation/AList.hh"
 
 #include <cassert>
@@ -19,11 +19,10 @@ AList::~AList() {
 }
 
 int AList::find_association(const Dstr &name) const {
-  for (unsigned int i = 0; i < count; ++i) {
-    if (*associations[i].from == name)
-      return i;
-  }
-  return -1;
+  if (name.isNull())
+    return -1;
+  const auto found = positions.find(std::string_view(name.aschar(), name.length()));
+  return found == positions.end() ? -1 : static_cast<int>(found->second);
 }
 
 void AList::define(const Dstr &from, const Dstr &to) {
@@ -40,6 +39,9 @@ void AList::define(const Dstr &from, const Dstr &to) {
   }
   associations[count].from = new Dstr(from);
   associations[count].to = new Dstr(to);
+  const Dstr &name = *associations[count].from;
+  positions.emplace(std::string_view(name.aschar(), name.length()), count);
+  nameLengths.insert(name.length());
   ++count;
 }
 

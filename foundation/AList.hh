@@ -4,6 +4,10 @@
 #ifndef FOUNDATION_ALIST_HH
 #define FOUNDATION_ALIST_HH
 
+#include <set>
+#include <string_view>
+#include <unordered_map>
+
 #include "foundation/Dstr.hh"
 
 // One name and its value. The name is never null or empty; the value may be a null string.
@@ -34,6 +38,12 @@ protected:
   association *associations;
   unsigned int max;
   unsigned int count;
+  // Every name's position, so that a lookup does not walk the list: a list of thousands of
+  // names (a large types file, a script's declarations) is built in linear time. The keys view
+  // the names, which never change once defined.
+  std::unordered_map<std::string_view, unsigned int> positions;
+  // The lengths that names have, shortest first.
+  std::set<unsigned int> nameLengths;
 };
 
 #endif

@@ -156,9 +156,38 @@ void Replacements::replace_identifier(Dstr &text, const association &a) const {
   text = result;
 }
 
+// Looks up, at every position where a replacement may start, the text of each length that names
+// have; the passes of all other entries would leave the text as it is.
+unsigned int Replacements::first_replaceable(const Dstr &text, unsigned int first) const {
+  unsigned int found = count;
+  const unsigned int length = text.length();
+  bool inString = false;
+  for (unsigned int i = 0; i < length; ++i) {
+    if (text[i] == '"')
+      inString = !inString;
+    const char before = i > 0 ? text[i - 1] : '\0';
+    if (inString || before == '.' || is_letter_or_digit(before))
+      continue;
+    for (unsigned int n : nameLengths) {
+      if (n > length - i)
+        break;
+      const char after = text[i + n];
+      if (is_letter_or_digit(after) || after == '(')
+        continue;
+      const auto entry = positions.find(std::string_view(text.ascharfrom(i), n));
+      if (entry != positions.end() && entry->second >= first && entry->second < found)
+        found = entry->second;
+    }
+  }
+  return found;
+}
+
+// Only the passes that replace something are made, in definition order: each runs over the text
+// the previous one left.
 void Replacements::do_subs_Java(Dstr &text) const {
   if (text.isNull())
     return;
-  for (unsigned int i = 0; i < count; ++i)
+  for (unsigned int i = first_replaceable(text, 0); i < count;
+       i = first_replaceable(text, i + 1))
     replace_identifier(text, associations[i]);
 }

@@ -17,6 +17,9 @@ public:
 
 private:
   void replace_identifier(Dstr &text, const association &a) const;
+  // The first entry from position first on whose pass over text would replace something, or
+  // count when none would.
+  unsigned int first_replaceable(const Dstr &text, unsigned int first) const;
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 #include <string>
 #include <utility>
@@ -195,6 +196,60 @@ TEST(Replacements, DoSubsJavaTable) {
     EXPECT_FALSE(text.isNull()) << "text " << c.text;
   }
   EXPECT_TRUE(substituted({{"x", "y"}}, nullptr, &Replacements::do_subs_Java).isNull());
+}
+
+// Identifier substitution as its rule reads: for each entry in order, one pass over the text
+// that replaces the name where it stands whole, outside double quotes, not after "." and not
+// before "(".
+std::string java_substituted_by_rule(
+    const std::vector<std::pair<std::string, std::string>> &list, std::string text) {
+  auto letter_or_digit = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  for (const auto &[name, value] : list) {
+    std::string result;
+    bool inString = false;
+    for (size_t i = 0; i < text.size();) {
+      if (text[i] == '"')
+        inString = !inString;
+      const char before = i > 0 ? text[i - 1] : '\0';
+      const char after = i + name.size() < text.size() ? text[i + name.size()] : '\0';
+      if (!inString && before != '.' && !letter_or_digit(before) &&
+          text.compare(i, name.size(), name) == 0 && !letter_or_digit(after) && after != '(') {
+        result += value;
+        i += name.size();
+      } else {
+        result += text[i++];
+      }
+    }
+    text = result;
+  }
+  return text;
+}
+
+// do_subs_Java makes only the passes that replace something, found through the index of the
+// names; over many small lists it must give what the rule gives.
+TEST(Replacements, DoSubsJavaFollowsTheRuleOverRandomLists) {
+  std::mt19937 random(20240612);
+  auto word = [&random](size_t shortest, size_t longest) {
+    std::string w(shortest + random() % (longest - shortest + 1), ' ');
+    for (char &c : w)
+      c = "ab1.(\" _"[random() % 7];
+    return w;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    std::vector<std::pair<std::string, std::string>> list;
+    Replacements replacements;
+    for (size_t n = 1 + random() % 5; list.size() < n;) {
+      const std::string name = word(1, 3), value = word(0, 4);
+      if (replacements.find_association(name.c_str()) >= 0)
+        continue;
+      list.emplace_back(name, value);
+      replacements.define(name.c_str(), value.c_str());
+    }
+    const std::string original = word(0, 16);
+    Dstr text(original.c_str());
+    replacements.do_subs_Java(text);
+    ASSERT_EQ(java_substituted_by_rule(list, original), text.aschar()) << "text " << original;
+  }
 }
 
 }  // namespace
