@@ -32,6 +32,7 @@ RUNS = [
     ("nux-long-print", "x.nux", ["nuxc", "x.nux"], None),
     ("nux-many-substitutions", "x.nux", ["nuxc", "x.nux"], None),
     ("nux-runaway-value", "x.nux", ["nuxc", "x.nux"], None),
+    ("nux-many-declarations", "x.nux", ["nuxc", "x.nux"], None),
     ("qor-long-line", "hostile.qor", ["nuxc", CPP, "bank.idl"], "bank"),
     ("qor-long-string", "hostile.qor", ["nuxc", CPP, "bank.idl"], "bank"),
     ("depwrite-many-files", None, ["depwrite"], None),

@@ -48,6 +48,13 @@ def every_byte():
     return bytes(range(1, 256)) + b"\n\0\n"
 
 
+def many_declarations(count):
+    """A script that declares count values and sets each one in main."""
+    declarations = "".join("declare value long v%d\n" % i for i in range(count))
+    uses = "".join("set v%d v%d + 1\n" % (i, i) for i in range(count))
+    return declarations + "begin main\n" + uses + "end main\n"
+
+
 def garbage(size):
     generator = random.Random(1)
     return bytes(generator.randrange(256) for _ in range(size))
@@ -79,6 +86,7 @@ INPUTS = {
     "nux-long-print": lambda: "begin main\nprint " + "x" * TEN_MB + "\nend main\n",
     "nux-many-substitutions": lambda: ("begin main\nprint " + "MAINCLASS " * 999 + "x" * TEN_MB
                                        + "\nend main\n"),
+    "nux-many-declarations": lambda: many_declarations(TEN_MB // 50),
     # QOR files, used by the bank's server script.
     "qor-deep-values": lambda: "c acct::deposit In: {" + nested("{", "1", "}") + "}\n",
     "qor-deep-sequences": lambda: "c acct::deposit In: {" + nested("#(", "1", ")") + "}\n",
