@@ -1,9 +1,11 @@
 // FrontEndRun: a fresh global state, forward-declaration table, scope stack and root for every
-// input, as the driver's start-up and DRV_drive make them.
+// input, made as the driver's start-up and DRV_drive make them.
 #include "fuzz/FrontEndRun.hh"
 
 #include <cstdio>
 
+#include "driver/drv_init.hh"
+#include "driver/drv_link.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/be_generator.hh"
 #include "frontend/fe_extern.hh"
@@ -11,25 +13,15 @@
 #include "frontend/utl_string.hh"
 #include "fuzz/FuzzHarness.hh"
 
-namespace {
-
 void start_global_state(const char *name) {
-  idl_global = new IDL_GlobalData;
-  idl_global->set_err(FE_new_UTL_Error());
-  idl_global->set_indent(FE_new_UTL_Indenter());
+  DRV_FE_open();
+  DRV_init();
   idl_global->set_prog_name("nuxc");
-  idl_global->set_cpp_location("g++");
-  idl_global->set_be("");
-  idl_global->set_import(true);
-  idl_global->set_lineno(-1);
-  idl_global->set_parse_state(IDL_GlobalData::PS_NoState);
   idl_global->set_filename(FE_new_UTL_String(name));
   idl_global->set_main_filename(FE_new_UTL_String(name));
   idl_global->set_real_filename(FE_new_UTL_String(name));
   idl_global->set_stripped_filename(FE_new_UTL_String(name));
 }
-
-}  // namespace
 
 FILE *start_front_end(const char *name, const uint8_t *data, size_t size) {
   FILE *input = open_bytes(data, size);

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <cstdio>
 
+// Makes idl_global as the driver's start-up makes it, with name as the input file's names.
+void start_global_state(const char *name);
+
 // Gives idl_global and the front end the start-up state of a new file named name (the parse
 // of an earlier input leaves them changed) and makes the bytes the lexer's input. The returned
 // stream is the caller's to close after the parse.

@@ -49,9 +49,7 @@ void use_trace_binding() { setenv("NUXC_BINDING", FUZZ_SOURCE_DIR "/bindings/tra
 
 void compile_nux_script(const uint8_t *data, size_t size) {
   write_scratch_file("fuzz.nux", data, size);
-  idl_global = new IDL_GlobalData;
-  idl_global->set_prog_name("nuxc");
-  idl_global->set_filename(FE_new_UTL_String("fuzz.nux"));
+  start_global_state("fuzz.nux");
   produce("fuzz", {"fuzz.nux"});
 }
 
