@@ -110,11 +110,37 @@ TEST(ReplacementsDeathTest, MoreThanThousandSubstitutionsAreFatal) {
   EXPECT_EXIT(runaway.do_subs(loop), testing::ExitedWithCode(255), message);
 }
 
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// Words of the given letters, of random lengths, the same ones on every run.
+struct RandomWords {
+  RandomWords(unsigned int seed, std::string letters_in) : random(seed), letters(letters_in) {}
+  std::string operator()(size_t shortest, size_t longest) {
+    std::string w(shortest + random() % (longest - shortest + 1), ' ');
+    for (char &c : w)
+      c = letters[random() % letters.size()];
+    return w;
+  }
+  // Defines one to most entries of short names and values in list, and returns them in order.
+  Entries define_some(Replacements &list, size_t most) {
+    Entries entries;
+    for (size_t n = 1 + random() % most; entries.size() < n;) {
+      const std::string name = (*this)(1, 3), value = (*this)(0, 4);
+      if (list.find_association(name.c_str()) >= 0)
+        continue;
+      entries.emplace_back(name, value);
+      list.define(name.c_str(), value.c_str());
+    }
+    return entries;
+  }
+  std::mt19937 random;
+  std::string letters;
+};
+
 // Template substitution as its rule reads: the leftmost occurrence of the first-defined name
 // that occurs anywhere, again and again from the start. Gives false beyond 200 replacements,
 // which leaves out the runaway lists (and costs less than going to the limit of 1000).
-bool substituted_by_rule(const std::vector<std::pair<std::string, std::string>> &list,
-                         std::string &text) {
+bool substituted_by_rule(const Entries &list, std::string &text) {
   for (int replaced = 0;; ++replaced) {
     auto occurs = [&text](const auto &entry) {
       return text.find(entry.first) != std::string::npos;
@@ -131,24 +157,11 @@ bool substituted_by_rule(const std::vector<std::pair<std::string, std::string>> 
 // do_subs keeps track of occurrences instead of searching the whole text again at every step;
 // over many small lists of overlapping names and values it must give what the rule gives.
 TEST(Replacements, DoSubsFollowsTheRuleOverRandomLists) {
-  std::mt19937 random(20240611);
-  auto word = [&random](size_t shortest, size_t longest) {
-    std::string w(shortest + random() % (longest - shortest + 1), ' ');
-    for (char &c : w)
-      c = "ABCx"[random() % 4];
-    return w;
-  };
+  RandomWords word(20240611, "ABCx");
   int compared = 0;
   for (int round = 0; round < 20000; ++round) {
-    std::vector<std::pair<std::string, std::string>> list;
     Replacements replacements;
-    for (size_t n = 1 + random() % 4; list.size() < n;) {
-      const std::string name = word(1, 3), value = word(0, 4);
-      if (replacements.find_association(name.c_str()) >= 0)
-        continue;
-      list.emplace_back(name, value);
-      replacements.define(name.c_str(), value.c_str());
-    }
+    const Entries list = word.define_some(replacements, 4);
     const std::string original = word(0, 12);
     std::string expected = original;
     if (!substituted_by_rule(list, expected))
@@ -201,8 +214,7 @@ TEST(Replacements, DoSubsJavaTable) {
 // Identifier substitution as its rule reads: for each entry in order, one pass over the text
 // that replaces the name where it stands whole, outside double quotes, not after "." and not
 // before "(".
-std::string java_substituted_by_rule(
-    const std::vector<std::pair<std::string, std::string>> &list, std::string text) {
+std::string java_substituted_by_rule(const Entries &list, std::string text) {
   auto letter_or_digit = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
   for (const auto &[name, value] : list) {
     std::string result;
@@ -228,23 +240,10 @@ std::string java_substituted_by_rule(
 // do_subs_Java makes only the passes that replace something, found through the index of the
 // names; over many small lists it must give what the rule gives.
 TEST(Replacements, DoSubsJavaFollowsTheRuleOverRandomLists) {
-  std::mt19937 random(20240612);
-  auto word = [&random](size_t shortest, size_t longest) {
-    std::string w(shortest + random() % (longest - shortest + 1), ' ');
-    for (char &c : w)
-      c = "ab1.(\" _"[random() % 7];
-    return w;
-  };
+  RandomWords word(20240612, "ab1.(\" _");
   for (int round = 0; round < 20000; ++round) {
-    std::vector<std::pair<std::string, std::string>> list;
     Replacements replacements;
-    for (size_t n = 1 + random() % 5; list.size() < n;) {
-      const std::string name = word(1, 3), value = word(0, 4);
-      if (replacements.find_association(name.c_str()) >= 0)
-        continue;
-      list.emplace_back(name, value);
-      replacements.define(name.c_str(), value.c_str());
-    }
+    const Entries list = word.define_some(replacements, 5);
     const std::string original = word(0, 16);
     Dstr text(original.c_str());
     replacements.do_subs_Java(text);
