@@ -2,7 +2,8 @@
 # `make demo` sets up, builds and runs the shipped example. `make check-sanitize` runs every test
 # built with AddressSanitizer and UndefinedBehaviorSanitizer; `make fuzz FUZZ_SECONDS=N` runs
 # every fuzz target for N seconds (FUZZ_JOBS at a time) and reports inputs executed and findings
-# per target.
+# per target. `make bench` builds and runs the benchmark of nuxc against its targets
+# (bench/run.py).
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
@@ -11,7 +12,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= 1
 JOBS ?= $(shell nproc)
 
-.PHONY: all build configure check check-sanitize fuzz demo bootstrap clean
+.PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean
 
 all: build
 
@@ -43,6 +44,10 @@ fuzz: bootstrap
 demo: bootstrap
 	$(MAKE) build
 	scripts/demo $(BUILD)
+
+bench: bootstrap
+	$(MAKE) build
+	python3 bench/run.py --nuxc $(BUILD)/nuxc --work $(BUILD)/bench
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
