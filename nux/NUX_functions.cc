@@ -2,6 +2,8 @@
 // active and inactive, and writing all functions to the source file at the end.
 #include "nux/NUX.hh"
 
+#include <vector>
+
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
 
@@ -33,9 +35,11 @@ Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList
 
   decl = declarations[identifier];
   const Dstr &className = decl ? decl->type : identifier;
-  for (unsigned int i = 0; Function *f = functions[i]; ++i) {
-    if (names_function(*f, className, operationName, decl != nullptr, skipGetters))
-      return f;
+  if (const std::vector<Function *> *candidates = functions.named(className, operationName)) {
+    for (Function *f : *candidates) {
+      if (names_function(*f, className, operationName, decl != nullptr, skipGetters))
+        return f;
+    }
   }
   IgnorableError("No remaining functions matching ", name, " on line ", lineNumber,
                  " of NUX file");

@@ -1,10 +1,12 @@
 // Unit tests of generated functions and their list: the stub body dropped once, the list walked
-// by index until null, and the diagnostic dump.
+// by index until null, the functions of one interface and operation name, and the diagnostic
+// dump.
 #include "idlgen/FunctionList.hh"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,30 @@ TEST(FunctionList, KeepsTheOrderAddedAndEndsInNull) {
   for (unsigned int i = 0; i < 1000; ++i)
     EXPECT_EQ(added[i], list[i]);
   EXPECT_EQ(nullptr, list[1000]);
+}
+
+TEST(FunctionList, NamedGivesTheFunctionsOfANameInListOrder) {
+  FunctionList list;
+  auto add = [&list](const char *interface, const char *operation) {
+    Function *f = new Function;
+    f->idl_interface_name = interface;
+    f->idl_operation_name = operation;
+    list.add(f);
+    return f;
+  };
+  Function *main = add(nullptr, nullptr);
+  Function *getter = add("Bank::Account", "limit");
+  add("Bank::Account", "balance");
+  add("Bank", "Account::limit");
+  Function *setter = add("Bank::Account", "limit");
+
+  const std::vector<Function *> *limit = list.named(Dstr("Bank::Account"), Dstr("limit"));
+  ASSERT_NE(nullptr, limit);
+  EXPECT_EQ((std::vector<Function *>{getter, setter}), *limit);
+  EXPECT_EQ(nullptr, list.named(Dstr("Bank::Account"), Dstr("deposit")));
+  const std::vector<Function *> *unnamed = list.named(Dstr(), Dstr());
+  ASSERT_NE(nullptr, unnamed);
+  EXPECT_EQ(main, unnamed->front());
 }
 
 TEST(FunctionList, DiagnosticOutputShowsNamesKindAndTexts) {
