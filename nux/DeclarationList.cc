@@ -1,5 +1,5 @@
-// DeclarationList: declarations in script order, lookup by name, and the prefixing of declared
-// names in expressions.
+// DeclarationList: declarations in script order, lookup by name through an index of the first
+// declaration of each name, and the prefixing of declared names in expressions.
 #include "nux/DeclarationList.hh"
 
 #include "foundation/IgnorableError.hh"
@@ -13,7 +13,12 @@ DeclarationList::~DeclarationList() {
 
 void DeclarationList::add(const Dstr &type, const Dstr &name, const Dstr &header,
                           const Dstr &host, const Dstr &server, const Dstr &marker) {
-  declarations.push_back(new declaration{type, name, header, host, server, marker});
+  declaration *d = new declaration{type, name, header, host, server, marker};
+  declarations.push_back(d);
+  if (name.isNull() && !firstUnnamed)
+    firstUnnamed = d;
+  if (!name.isNull())
+    firstByName.emplace(d->name.aschar(), d);
   // A "declare" line without a name declares nothing that an expression could refer to.
   if (prefix.length() == 0 || name.length() == 0)
     return;
@@ -23,9 +28,12 @@ void DeclarationList::add(const Dstr &type, const Dstr &name, const Dstr &header
 }
 
 DeclarationList::declaration *DeclarationList::operator[](const Dstr &name) const {
-  for (declaration *d : declarations) {
-    if (d->name == name)
-      return d;
+  if (name.isNull() && firstUnnamed)
+    return firstUnnamed;
+  if (!name.isNull()) {
+    const auto found = firstByName.find(std::string_view(name.aschar()));
+    if (found != firstByName.end())
+      return found->second;
   }
   IgnorableError("No such declaration: ", name);
   return nullptr;

@@ -4,6 +4,8 @@
 #ifndef NUX_DECLARATIONLIST_HH
 #define NUX_DECLARATIONLIST_HH
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/Dstr.hh"
@@ -42,6 +44,10 @@ private:
   Replacements substitutions;
   Dstr prefix;
   std::vector<declaration *> declarations;
+  // The first declaration of every name (viewing the declaration's own name), and the first
+  // without a name.
+  std::unordered_map<std::string_view, declaration *> firstByName;
+  declaration *firstUnnamed = nullptr;
 };
 
 // Ends the run with the message recorded by the failed lookup when d is null.

@@ -28,6 +28,12 @@ TEST(DeclarationList, LookupFindsTheFirstDeclarationAndRecordsMisses) {
 
   EXPECT_EQ(nullptr, list[Dstr("other")]);
   EXPECT_STREQ("No such declaration: other", ignerrmsg.aschar());
+  // A null name finds the first declaration without a name, as the declare line left it.
+  EXPECT_EQ(nullptr, list[Dstr()]);
+  declare(list, "Unnamed", nullptr);
+  declare(list, "Later", nullptr);
+  ASSERT_NE(nullptr, list[Dstr()]);
+  EXPECT_STREQ("Unnamed", list[Dstr()]->type.aschar());
   EXPECT_EXIT(check(list["missing"]), testing::ExitedWithCode(255),
               "^Fatal Error: No such declaration: missing\n$");
 }
