@@ -1,5 +1,5 @@
 // QOR_function_list: counting the messages of a QOR file per called function, and matching a
-// message to its record.
+// message to its record through an index of the records by receiver text.
 #include "nux/QOR_function_list.hh"
 
 #include <cstdio>
@@ -42,12 +42,17 @@ void QOR_function_list::increment(qormessage *m, FunctionList &functions,
                                                          declaration, m->in.kind != dcp_none);
   check(realfunction);
   head = new function{realfunction, *m->receiver, declaration, {m}, head};
+  byName[head->name.aschar()].push_back(head);
 }
 
 QOR_function_list::function *QOR_function_list::operator[](qormessage *m) const {
-  for (function *f = head; f; f = f->next) {
-    if (f->name == *m->receiver && may_call(*f->realfunction, *m))
-      return f;
+  const auto found = byName.find(std::string_view(m->receiver->aschar()));
+  if (found == byName.end())
+    return nullptr;
+  const std::vector<function *> &records = found->second;
+  for (auto f = records.rbegin(); f != records.rend(); ++f) {
+    if (may_call(*(*f)->realfunction, *m))
+      return *f;
   }
   return nullptr;
 }

@@ -4,6 +4,8 @@
 #ifndef NUX_QOR_FUNCTION_LIST_HH
 #define NUX_QOR_FUNCTION_LIST_HH
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/Dstr.hh"
@@ -51,6 +53,10 @@ public:
 
   // The most recently created record; each links to the one created before it.
   function *head = nullptr;
+
+private:
+  // The records of every receiver text (viewing the records' own names), oldest first.
+  std::unordered_map<std::string_view, std::vector<function *>> byName;
 };
 
 #endif
