@@ -55,14 +55,17 @@ Dstr &Dstr::operator=(char c) {
 
 Dstr &Dstr::operator=(const Dstr &o) { return *this = o.asrawchar(); }
 
-// Appends n characters of s, doubling the block until they fit. s may point into this string's
-// own block, which growing can move.
+// Appends n characters of s, doubling the capacity until they fit; the block is resized once,
+// to the final capacity. s may point into this string's own block, which growing can move.
 void Dstr::append(const char *s, unsigned int n) {
   assert(n <= UINT_MAX / 2 - len);
   const bool own = s >= theBuffer && s < theBuffer + max;
   const size_t offset = own ? s - theBuffer : 0;
-  while (len + n >= max) {
-    max *= 2;
+  unsigned int capacity = max;
+  while (len + n >= capacity)
+    capacity *= 2;
+  if (capacity != max) {
+    max = capacity;
     theBuffer = static_cast<char *>(realloc(theBuffer, max));
     assert(theBuffer != nullptr && max != 0);
   }
