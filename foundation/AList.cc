@@ -21,13 +21,24 @@ AList::~AList() {
 int AList::find_association(const Dstr &name) const {
   if (name.isNull())
     return -1;
-  const auto found = positions.find(std::string_view(name.aschar(), name.length()));
+  return position_of(std::string_view(name.aschar(), name.length()));
+}
+
+int AList::position_of(std::string_view name) const {
+  const auto found = positions.find(name);
   return found == positions.end() ? -1 : static_cast<int>(found->second);
 }
 
 void AList::define(const Dstr &from, const Dstr &to) {
   assert(from.length() > 0);
-  const int found = find_association(from);
+  set(from.aschar(), to.asrawchar());
+}
+
+// Sets the value of the non-empty name from to the text to, or to a null string when to is a
+// null pointer: in place when the name is defined, else in a new entry. Neither is copied
+// before it is stored.
+void AList::set(const char *from, const char *to) {
+  const int found = position_of(std::string_view(from));
   if (found >= 0) {
     *associations[found].to = to;
     return;
@@ -46,19 +57,24 @@ void AList::define(const Dstr &from, const Dstr &to) {
 }
 
 void AList::define(const char *from, const Dstr &to) {
-  assert(from != nullptr);
-  define(Dstr(from), to);
+  assert(from != nullptr && *from != '\0');
+  set(from, to.asrawchar());
 }
 
 void AList::define(const char *from, const char *to) {
   assert(to != nullptr);
-  define(from, Dstr(to));
+  assert(from != nullptr && *from != '\0');
+  set(from, to);
 }
 
-const Dstr &AList::translate(const Dstr &name) const {
+const Dstr &AList::translate(const Dstr &name) const { return value_at(find_association(name)); }
+
+const Dstr &AList::translate(const char *name) const {
+  return value_at(name ? position_of(std::string_view(name)) : -1);
+}
+
+// The value of the entry at position found; for -1, the one shared null string.
+const Dstr &AList::value_at(int found) const {
   static const Dstr nulldstr;
-  const int found = find_association(name);
   return found >= 0 ? *associations[found].to : nulldstr;
 }
-
-const Dstr &AList::translate(const char *name) const { return translate(Dstr(name)); }

@@ -35,6 +35,9 @@ public:
   const Dstr &translate(const char *name) const;
 
 protected:
+  // Index of the entry whose name is exactly name, or -1.
+  int position_of(std::string_view name) const;
+
   association *associations;
   unsigned int max;
   unsigned int count;
@@ -44,6 +47,10 @@ protected:
   std::unordered_map<std::string_view, unsigned int> positions;
   // The lengths that names have, shortest first.
   std::set<unsigned int> nameLengths;
+
+private:
+  void set(const char *from, const char *to);
+  const Dstr &value_at(int found) const;
 };
 
 #endif
