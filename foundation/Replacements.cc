@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "foundation/FatalError.hh"
@@ -18,6 +19,11 @@ const size_t maxSubstitutedLength = 64u << 20;
 
 const size_t none = std::string::npos;
 
+// Texts up to this length are searched whole at every step, in one walk that tries only the
+// names beginning with each character; longer ones go to Substitution, which searches again only
+// where the text changed.
+const size_t shortText = 4096;
+
 // Letters and digits of the POSIX locale; the underscore is neither.
 bool is_letter_or_digit(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -29,8 +35,8 @@ bool is_letter_or_digit(char c) {
 // before or wholly after the replaced part is unchanged (after it, shifted).
 class Substitution {
 public:
-  Substitution(const association *entries, unsigned int count, const char *text)
-      : text(text), knowledge(count) {
+  Substitution(const association *entries, unsigned int count, std::string &&text)
+      : text(std::move(text)), knowledge(count) {
     for (unsigned int i = 0; i < count; ++i) {
       names.emplace_back(entries[i].from->aschar());
       values.emplace_back(entries[i].to->aschar());
@@ -113,47 +119,161 @@ private:
   std::vector<Knowledge> knowledge;
 };
 
+void check_limits(unsigned int substitutions, size_t length) {
+  if (substitutions > maxSubstitutions)
+    FatalError("Exceeded 1000 substitutions in string replacement -- probable infinite loop.");
+  if (length > maxSubstitutedLength)
+    FatalError("Exceeded ", static_cast<unsigned long>(maxSubstitutedLength),
+               " characters in string replacement -- probable infinite loop.");
+}
+
 }  // namespace
 
+// Appends to out every occurrence of a name that starts at a position from from up to to and
+// ends after the position after: at each position, the names that begin with its character.
+void Replacements::collect(const char *text, size_t length, size_t from, size_t to, size_t after,
+                           std::vector<Occurrence> &out) const {
+  const int *first = firstStartingWith.data();
+  const int *next = nextStartingAlike.data();
+  const std::string_view *name = names.data();
+  for (size_t i = from; i < to && i < length; ++i) {
+    for (int e = first[static_cast<unsigned char>(text[i])]; e >= 0; e = next[e]) {
+      const std::string_view n = name[e];
+      if (i + n.size() > after && n.size() <= length - i &&
+          (n.size() == 1 || text[i + 1] == n[1]) && memcmp(text + i, n.data(), n.size()) == 0)
+        out.push_back({i, e});
+    }
+  }
+}
+
+// The number of replacements made in text, whose names occur where occurrences says. Each step
+// replaces the first-defined name that occurs, at its leftmost occurrence. The occurrences wholly
+// before the replaced part stay, those wholly after it move with the text, and only the
+// inserted value and a name's length around it are searched again. The names are classified.
+unsigned int Replacements::substitute(std::string &text,
+                                      std::vector<Occurrence> &occurrences) const {
+  unsigned int substitutions = 0;
+  std::vector<Occurrence> &following = spareOccurrences;
+  while (text.size() <= shortText) {
+    const Occurrence *chosen = nullptr;
+    for (const Occurrence &o : occurrences) {
+      if (!chosen || o.entry < chosen->entry ||
+          (o.entry == chosen->entry && o.position < chosen->position))
+        chosen = &o;
+    }
+    if (!chosen)
+      return substitutions;
+    const size_t at = chosen->position;
+    const size_t removed = names[chosen->entry].size();
+    const Dstr &value = *associations[chosen->entry].to;
+    const size_t inserted = value.length();
+    text.replace(at, removed, value.aschar(), inserted);
+    check_limits(++substitutions, text.size());
+    following.clear();
+    for (const Occurrence &o : occurrences) {
+      if (o.position + names[o.entry].size() <= at)
+        following.push_back(o);
+      else if (o.position >= at + removed)
+        following.push_back({o.position - removed + inserted, o.entry});
+    }
+    const size_t from = at + 1 > longestName ? at + 1 - longestName : 0;
+    collect(text.data(), text.size(), from, at + inserted, at, following);
+    occurrences.swap(following);
+  }
+  Substitution substitution(associations, count, std::move(text));
+  while (substitution.replace_first())
+    check_limits(++substitutions, substitution.text.size());
+  text = std::move(substitution.text);
+  return substitutions;
+}
+
+// The occurrences in a text longer than shortText are left to Substitution to find.
+void Replacements::do_subs(std::string &text) const {
+  classify_new_names();
+  std::vector<Occurrence> &occurrences = foundOccurrences;
+  occurrences.clear();
+  if (text.size() <= shortText)
+    collect(text.data(), text.size(), 0, text.size(), 0, occurrences);
+  substitute(text, occurrences);
+}
+
+void Replacements::do_subs(std::string &text, KnownOccurrences &known) const {
+  classify_new_names();
+  if (known.list != this || known.entries != count || text.size() > shortText) {
+    known.list = this;
+    known.entries = count;
+    known.occurrences.clear();
+    if (text.size() <= shortText)
+      collect(text.data(), text.size(), 0, text.size(), 0, known.occurrences);
+  }
+  foundOccurrences = known.occurrences;
+  substitute(text, foundOccurrences);
+}
+
+// A text that no replacement changes is left as it is, without a copy.
 void Replacements::do_subs(Dstr &text) const {
   if (text.isNull())
     return;
-  Substitution substitution(associations, count, text.aschar());
-  unsigned int substitutions = 0;
-  while (substitution.replace_first()) {
-    if (++substitutions > maxSubstitutions)
-      FatalError("Exceeded 1000 substitutions in string replacement -- probable infinite loop.");
-    if (substitution.text.size() > maxSubstitutedLength)
-      FatalError("Exceeded ", static_cast<unsigned long>(maxSubstitutedLength),
-                 " characters in string replacement -- probable infinite loop.");
-  }
-  if (substitutions > 0)
-    text = substitution.text.c_str();
+  classify_new_names();
+  std::vector<Occurrence> &occurrences = foundOccurrences;
+  occurrences.clear();
+  const bool isShort = text.length() <= shortText;
+  if (isShort)
+    collect(text.aschar(), text.length(), 0, text.length(), 0, occurrences);
+  if (isShort && occurrences.empty())
+    return;
+  std::string substituted(text.aschar());
+  if (substitute(substituted, occurrences) > 0)
+    text = substituted.c_str();
 }
 
+// One left-to-right pass of a's name over text.
 void Replacements::replace_identifier(Dstr &text, const association &a) const {
-  const Dstr &name = *a.from;
+  const char *from = text.aschar();
   const unsigned int length = text.length();
-  Dstr result("");
+  const char *name = a.from->aschar();
+  const unsigned int nameLength = a.from->length();
+  std::string result;
+  result.reserve(length);
   bool inString = false;
   unsigned int i = 0;
   while (i < length) {
-    if (text[i] == '"')
+    if (from[i] == '"')
       inString = !inString;
-    const char before = i > 0 ? text[i - 1] : '\0';
-    const char after = text[i + name.length()];
+    const char before = i > 0 ? from[i - 1] : '\0';
+    const char after = i + nameLength < length ? from[i + nameLength] : '\0';
     const bool replace = !inString && before != '.' && !is_letter_or_digit(before) &&
-                         strncmp(text.ascharfrom(i), name.aschar(), name.length()) == 0 &&
+                         strncmp(from + i, name, nameLength) == 0 &&
                          !is_letter_or_digit(after) && after != '(';
     if (replace) {
-      result += *a.to;
-      i += name.length();
+      result += a.to->aschar();
+      i += nameLength;
     } else {
-      result += text[i];
+      result += from[i];
       ++i;
     }
   }
-  text = result;
+  text = result.c_str();
+}
+
+void Replacements::classify_new_names() const {
+  if (firstStartingWith.empty()) {
+    firstStartingWith.assign(256, -1);
+    lastStartingWith.assign(256, -1);
+  }
+  for (; classified < count; ++classified) {
+    const Dstr &name = *associations[classified].from;
+    const unsigned char start = static_cast<unsigned char>(name[0]);
+    const int entry = static_cast<int>(classified);
+    names.emplace_back(name.aschar(), name.length());
+    longestName = std::max(longestName, static_cast<size_t>(name.length()));
+    nextStartingAlike.push_back(-1);
+    if (lastStartingWith[start] < 0)
+      firstStartingWith[start] = entry;
+    else
+      nextStartingAlike[lastStartingWith[start]] = entry;
+    lastStartingWith[start] = entry;
+  }
 }
 
 // Looks up, at every position where a replacement may start, the text of each length that names

@@ -74,6 +74,13 @@ TEST(Replacements, DoSubsTable) {
       {{{"X", "1"}}, "", ""},
       {{{"::", "."}}, "Outer::Inner::Name", "Outer.Inner.Name"},
       {{{"V", "line\nbreak"}}, "[V]", "[line\nbreak]"},
+      // Names that begin alike: the first defined that occurs anywhere goes first, at its
+      // leftmost occurrence.
+      {{{"AB", "1"}, {"A", "2"}}, "A AB AB", "2 1 1"},
+      {{{"A", "2"}, {"AB", "1"}}, "A AB", "2 2B"},
+      {{{"B", "b"}, {"AB", "1"}}, "AB", "Ab"},
+      {{{"END", "e"}}, "THE EN END", "THE EN e"},
+      {{{"\xc3\xa9", "e"}}, "caf\xc3\xa9", "cafe"},
   };
   for (const auto &c : cases) {
     const Dstr text = substituted(c.definitions, c.text, &Replacements::do_subs);
@@ -84,6 +91,28 @@ TEST(Replacements, DoSubsTable) {
     EXPECT_STREQ(c.expected, text.aschar()) << "text " << c.text;
     EXPECT_FALSE(text.isNull()) << "text " << c.text;
   }
+}
+
+// A fixed text given with where names occur in it: the places are remembered while the list
+// keeps its names, found again once a name is added, and never taken from another list.
+TEST(Replacements, RememberedOccurrencesFollowTheNames) {
+  Replacements list;
+  list.define("A", "a");
+  Replacements::KnownOccurrences known;
+  auto substituted = [&known](const Replacements &l) {
+    std::string text("B A B");
+    l.do_subs(text, known);
+    return text;
+  };
+  EXPECT_EQ("B a B", substituted(list));
+  list.define("A", "[B]");
+  EXPECT_EQ("B [B] B", substituted(list));
+  list.define("B", "b");
+  EXPECT_EQ("b [b] b", substituted(list));
+  Replacements other;
+  other.define("B", "x");
+  EXPECT_EQ("x A x", substituted(other));
+  EXPECT_EQ("b [b] b", substituted(list));
 }
 
 TEST(Replacements, ThousandSubstitutionsComplete) {
@@ -202,6 +231,14 @@ TEST(Replacements, DoSubsJavaTable) {
       {{{"b", "c"}, {"a", "b"}}, "a b", "b c"},
       {{{"x", nullptr}}, "(x)+x", "()+"},
       {{{"x", "y"}}, "", ""},
+      // A later entry searches the values inserted by earlier ones.
+      {{{"a", "g_a"}, {"g", "G"}}, "a g", "G_a G"},
+      {{{"g", "G"}, {"a", "g_a"}}, "a g", "g_a G"},
+      // Names that do not begin and end with a letter or digit, in either order of definition.
+      {{{"_x", "y"}, {"y", "z"}}, "_x a_x _xb", "z a_x _xb"},
+      {{{"y", "z"}, {"_x", "y"}}, "_x", "y"},
+      {{{"x+", "y"}}, "x+1 x+ 1 (x+)", "x+1 y 1 (y)"},
+      {{{"a.b", "c"}}, "a.b xa.b a.bc a.b(1)", "c xa.b a.bc a.b(1)"},
   };
   for (const auto &c : cases) {
     const Dstr text = substituted(c.definitions, c.text, &Replacements::do_subs_Java);
@@ -249,6 +286,17 @@ TEST(Replacements, DoSubsJavaFollowsTheRuleOverRandomLists) {
     replacements.do_subs_Java(text);
     ASSERT_EQ(java_substituted_by_rule(list, original), text.aschar()) << "text " << original;
   }
+}
+
+TEST(Replacements, DoSubsJavaOverManyNames) {
+  Replacements list;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string name = "v" + std::to_string(i);
+    list.define(name.c_str(), ("g_" + name).c_str());
+  }
+  Dstr text("v2999 + v0.v1 + v1(2) + \"v7\" + v12x");
+  list.do_subs_Java(text);
+  EXPECT_STREQ("g_v2999 + g_v0.v1 + v1(2) + \"v7\" + v12x", text.aschar());
 }
 
 }  // namespace
