@@ -5,15 +5,19 @@
 #include <cassert>
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include "foundation/FatalError.hh"
 #include "foundation/ScopedName.hh"
 #include "frontend/ast_interface.hh"
 
-// One template line, without its newline.
+// One template line, without its newline, and where names occur in it.
 struct BindingLine {
   Dstr text;
   BindingLine *next;
+  // Where the names occur in the text, remembered from its last emission.
+  mutable Replacements::KnownOccurrences known;
 };
 
 // A binding file read into the cache. Files are told apart by their full path, so generators
@@ -28,6 +32,8 @@ namespace {
 
 // Every file read in this process, newest first; entries live until the process ends.
 BindingFile *bindingCache = nullptr;
+// The newest entry of each path, so that a template is found without walking the cache.
+std::unordered_map<std::string, const BindingFile *> bindingIndex;
 
 // A header line: its first characters other than white space are "//".
 bool is_comment_line(const Dstr &line) {
@@ -52,7 +58,7 @@ BindingLine *read_template_lines(FILE *f) {
     inHeader = false;
     if (endsHeader && line.length() == 0)
       continue;
-    *tail = new BindingLine{line, nullptr};
+    *tail = new BindingLine{line, nullptr, {}};
     tail = &(*tail)->next;
   }
   return first;
@@ -87,26 +93,30 @@ const BindingFile *CodeGenerator::load_binding_file(const char *name) {
     FatalError("can't read ", path, ": ", strerror(errno));
   fclose(f);
   bindingCache = new BindingFile{path, lines, bindingCache};
+  bindingIndex[path.aschar()] = bindingCache;
   return bindingCache;
 }
 
 const BindingFile *CodeGenerator::find_binding_file(const char *name) {
+  const auto known = templates.find(std::string_view(name));
+  if (known != templates.end())
+    return known->second;
   Dstr path(bindingDir);
   path += name;
-  for (const BindingFile *file = bindingCache; file; file = file->next) {
-    if (file->path == path)
-      return file;
-  }
-  return load_binding_file(name);
+  const auto found = bindingIndex.find(path.aschar());
+  const BindingFile *file = found != bindingIndex.end() ? found->second : load_binding_file(name);
+  templates.emplace(std::string_view(file->path.aschar() + bindingDir.length()), file);
+  return file;
 }
 
 void CodeGenerator::cat_binding(Dstr &out, const char *key) {
+  std::string &text = lineBuffer;
   for (const BindingLine *line = find_binding_file(key)->lines; line; line = line->next) {
-    Dstr text(line->text);
+    text.assign(line->text.aschar(), line->text.length());
     if (variables)
-      variables->do_subs(text);
-    out += text;
-    out += '\n';
+      variables->do_subs(text, line->known);
+    text += '\n';
+    out += text.c_str();
   }
 }
 

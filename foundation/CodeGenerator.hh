@@ -5,6 +5,9 @@
 #define FOUNDATION_CODEGENERATOR_HH
 
 #include <cstdio>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "foundation/Dstr.hh"
 #include "foundation/Replacements.hh"
@@ -53,6 +56,12 @@ public:
 private:
   const BindingFile *load_binding_file(const char *name);
   const BindingFile *find_binding_file(const char *name);
+
+  // The cache entry of every key this generator has asked for, so that a key is found without
+  // composing its path. The views point into the entries' paths, which end in the key.
+  std::unordered_map<std::string_view, const BindingFile *> templates;
+  // Room for the template line being filled, kept from one emission to the next.
+  std::string lineBuffer;
 };
 
 #endif
