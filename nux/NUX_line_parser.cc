@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -49,20 +50,66 @@ template <size_t N> int find_keyword(const Keyword (&table)[N], const Dstr &word
   return fallback;
 }
 
-// Truncates text at the first "//", inside quotes or not.
-void cut_at_comment(Dstr &text) {
-  const int slashes = text.strstr("//");
-  if (slashes >= 0)
-    text -= slashes;
+// White space of the POSIX locale, as Dstr splits words at it.
+bool is_white_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+// What is left of a line as its words are taken: the text from next to end, or no text at all
+// (null) once a word was asked for and none was left, as a Dstr that words are taken from with
+// /= would hold. Words are taken here without copying the rest of the line at every word.
+struct Words {
+  explicit Words(const Dstr &text)
+      : next(text.asrawchar()), end(next ? next + text.length() : nullptr) {}
+
+  // Moves the next word into word, as Dstr's /= does: a run of characters other than white
+  // space, or a double-quoted string with its quotes (an unterminated one runs to the end).
+  // When no word is left, word is null and so is the text.
+  void take(Dstr &word) {
+    while (next && next < end && is_white_space(*next))
+      ++next;
+    if (next == end) {
+      word = Dstr();
+      next = end = nullptr;
+      return;
+    }
+    const char *stop = next + 1;
+    if (*next == '"') {
+      while (stop < end && *stop != '"')
+        ++stop;
+      if (stop < end)
+        ++stop;  // the closing quote belongs to the word
+    } else {
+      while (stop < end && !is_white_space(*stop))
+        ++stop;
+    }
+    word = std::string(next, stop).c_str();
+    next = stop;
+  }
+
+  // Truncates the text at the first "//", inside quotes or not.
+  void cut_at_comment() {
+    for (const char *p = next; p && p + 1 < end; ++p) {
+      if (p[0] == '/' && p[1] == '/') {
+        end = p;
+        return;
+      }
+    }
+  }
+
+  Dstr rest() const { return next ? Dstr(std::string(next, end).c_str()) : Dstr(); }
+
+  const char *next;
+  const char *end;
+};
 
 // The line that closes an inline block: its first two words are "end" and "inline".
 bool ends_inline_block(const Dstr &line) {
-  Dstr rest(line);
+  Words words(line);
   Dstr first;
   Dstr second;
-  rest /= first;
-  rest /= second;
+  words.take(first);
+  words.take(second);
   return first == "end" && second == "inline";
 }
 
@@ -85,30 +132,30 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
     return nux_nothing;
   }
 
-  Dstr rest(line);
+  Words rest(line);
   Dstr w;
-  rest /= w;
+  rest.take(w);
   if (w == "inline") {
-    a1 = rest;
+    a1 = rest.rest();
     return nux_inline;
   }
-  cut_at_comment(rest);
+  rest.cut_at_comment();
   const int restCode = find_keyword(restCommands, w, nux_not_a_command);
   if (restCode != nux_not_a_command) {
-    a1 = rest;
+    a1 = rest.rest();
     return restCode;
   }
   if (w == "set") {
-    rest /= a1;
-    a2 = rest;
+    rest.take(a1);
+    a2 = rest.rest();
     return nux_set;
   }
 
-  Dstr words(line);
-  cut_at_comment(words);
-  words /= w;
+  Words words(line);
+  words.cut_at_comment();
+  words.take(w);
   for (Dstr *arg : args)
-    words /= *arg;
+    words.take(*arg);
   if (w.isNull())
     return nux_nothing;
   if (w == "begin") {
