@@ -25,7 +25,9 @@ public:
   AST_Type *base_type() { return pd_base_type; }
   void set_base_type(AST_Type *bt) { pd_base_type = bt; }
 
-  static AST_Array *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Array *>(d); }
+  static AST_Array *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_array}) ? dynamic_cast<AST_Array *>(d) : nullptr;
+  }
 
 private:
   unsigned long pd_n_dims;
@@ -42,7 +44,9 @@ public:
   AST_Expression *max_size() { return pd_max_size; }
   AST_Type *base_type() { return pd_base_type; }
 
-  static AST_Sequence *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Sequence *>(d); }
+  static AST_Sequence *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_sequence}) ? dynamic_cast<AST_Sequence *>(d) : nullptr;
+  }
 
 private:
   AST_Expression *pd_max_size;
@@ -60,7 +64,9 @@ public:
   AST_Expression *max_size() { return pd_max_size; }
   long width() { return pd_width; }
 
-  static AST_String *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_String *>(d); }
+  static AST_String *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_string}) ? dynamic_cast<AST_String *>(d) : nullptr;
+  }
 
 private:
   AST_Expression *pd_max_size;

@@ -17,7 +17,9 @@ public:
   AST_Expression *constant_value() { return pd_constant_value; }
   AST_Expression::ExprType et() { return pd_et; }
 
-  static AST_Constant *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Constant *>(d); }
+  static AST_Constant *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_const, NT_enum_val}) ? dynamic_cast<AST_Constant *>(d) : nullptr;
+  }
 
 protected:
   // Keeps value as it is.
@@ -35,7 +37,9 @@ public:
   AST_EnumVal(unsigned long v, UTL_IdList *n, UTL_StrList *p)
       : AST_Constant(NT_enum_val, AST_Expression::EXPR_ULONG, new AST_Expression(v), n, p) {}
 
-  static AST_EnumVal *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_EnumVal *>(d); }
+  static AST_EnumVal *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_enum_val}) ? dynamic_cast<AST_EnumVal *>(d) : nullptr;
+  }
 };
 
 #endif

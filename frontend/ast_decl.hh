@@ -4,6 +4,7 @@
 #ifndef FRONTEND_AST_DECL_HH
 #define FRONTEND_AST_DECL_HH
 
+#include <initializer_list>
 #include <ostream>
 
 class Identifier;
@@ -77,6 +78,20 @@ public:
   void dump_local_name(std::ostream &o);
 
   static AST_Decl *narrow_from_decl(AST_Decl *d) { return d; }
+
+protected:
+  // Whether d is a node of one of the kinds given. The node classes narrow by kind first: each
+  // class's constructors fix the kinds its nodes can have, and a dynamic_cast that fails walks
+  // the whole class hierarchy, comparing type names, which costs far more.
+  static bool is_kind(AST_Decl *d, std::initializer_list<NodeType> kinds) {
+    if (d == nullptr)
+      return false;
+    for (NodeType k : kinds) {
+      if (d->pd_node_type == k)
+        return true;
+    }
+    return false;
+  }
 
 private:
   void compute_full_name(UTL_IdList *n);

@@ -17,7 +17,9 @@ public:
 
   AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
 
-  static AST_Enum *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Enum *>(d); }
+  static AST_Enum *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_enum}) ? dynamic_cast<AST_Enum *>(d) : nullptr;
+  }
   static AST_Enum *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Enum *>(s); }
 
 private:

@@ -17,7 +17,9 @@ public:
 
   AST_Type *field_type() { return pd_field_type; }
 
-  static AST_Field *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Field *>(d); }
+  static AST_Field *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_field, NT_argument, NT_attr, NT_union_branch}) ? dynamic_cast<AST_Field *>(d) : nullptr;
+  }
 
 protected:
   AST_Field(NodeType nt, AST_Type *ft, UTL_IdList *n, UTL_StrList *p)
@@ -38,7 +40,9 @@ public:
 
   Direction direction() { return pd_direction; }
 
-  static AST_Argument *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Argument *>(d); }
+  static AST_Argument *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_argument}) ? dynamic_cast<AST_Argument *>(d) : nullptr;
+  }
 
 private:
   Direction pd_direction;
@@ -53,7 +57,9 @@ public:
 
   bool readonly() { return pd_readonly; }
 
-  static AST_Attribute *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Attribute *>(d); }
+  static AST_Attribute *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_attr}) ? dynamic_cast<AST_Attribute *>(d) : nullptr;
+  }
 
 private:
   bool pd_readonly;
@@ -74,7 +80,7 @@ public:
   void set_case_element(AST_Field *f) { pd_case_element = f; }
 
   static AST_UnionBranch *narrow_from_decl(AST_Decl *d) {
-    return dynamic_cast<AST_UnionBranch *>(d);
+    return is_kind(d, {NT_union_branch}) ? dynamic_cast<AST_UnionBranch *>(d) : nullptr;
   }
 
 private:

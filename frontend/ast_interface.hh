@@ -33,7 +33,9 @@ public:
   AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
 
-  static AST_Interface *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Interface *>(d); }
+  static AST_Interface *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_interface}) ? dynamic_cast<AST_Interface *>(d) : nullptr;
+  }
   static AST_Interface *narrow_from_scope(UTL_Scope *s) {
     return dynamic_cast<AST_Interface *>(s);
   }
@@ -59,7 +61,7 @@ public:
   void set_full_definition(AST_Interface *i) { pd_full_definition = i; }
 
   static AST_InterfaceFwd *narrow_from_decl(AST_Decl *d) {
-    return dynamic_cast<AST_InterfaceFwd *>(d);
+    return is_kind(d, {NT_interface_fwd}) ? dynamic_cast<AST_InterfaceFwd *>(d) : nullptr;
   }
 
 private:

@@ -25,7 +25,9 @@ public:
   AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
 
-  static AST_Module *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Module *>(d); }
+  static AST_Module *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_module, NT_root}) ? dynamic_cast<AST_Module *>(d) : nullptr;
+  }
   static AST_Module *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Module *>(s); }
 
 protected:
@@ -43,7 +45,9 @@ public:
   AST_String *fe_add_string(AST_String *s) override;
   AST_Array *fe_add_array(AST_Array *a) override;
 
-  static AST_Root *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Root *>(d); }
+  static AST_Root *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_root}) ? dynamic_cast<AST_Root *>(d) : nullptr;
+  }
   static AST_Root *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Root *>(s); }
 
 private:

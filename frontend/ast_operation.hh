@@ -29,7 +29,9 @@ public:
   UTL_NameList *fe_add_exceptions(UTL_NameList *names) override;
   UTL_StrList *fe_add_context(UTL_StrList *c) override;
 
-  static AST_Operation *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Operation *>(d); }
+  static AST_Operation *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_op}) ? dynamic_cast<AST_Operation *>(d) : nullptr;
+  }
   static AST_Operation *narrow_from_scope(UTL_Scope *s) {
     return dynamic_cast<AST_Operation *>(s);
   }

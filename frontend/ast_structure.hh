@@ -18,7 +18,9 @@ public:
   AST_Union *fe_add_union(AST_Union *u) override;
   AST_Enum *fe_add_enum(AST_Enum *e) override;
 
-  static AST_Structure *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Structure *>(d); }
+  static AST_Structure *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_struct, NT_except, NT_union}) ? dynamic_cast<AST_Structure *>(d) : nullptr;
+  }
   static AST_Structure *narrow_from_scope(UTL_Scope *s) {
     return dynamic_cast<AST_Structure *>(s);
   }
@@ -38,7 +40,9 @@ public:
   // against the exception itself.
   AST_Structure *fe_add_structure(AST_Structure *s) override;
 
-  static AST_Exception *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Exception *>(d); }
+  static AST_Exception *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_except}) ? dynamic_cast<AST_Exception *>(d) : nullptr;
+  }
   static AST_Exception *narrow_from_scope(UTL_Scope *s) {
     return dynamic_cast<AST_Exception *>(s);
   }

@@ -13,7 +13,9 @@ public:
 
   AST_Type *base_type() { return pd_base_type; }
 
-  static AST_Typedef *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Typedef *>(d); }
+  static AST_Typedef *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_typedef}) ? dynamic_cast<AST_Typedef *>(d) : nullptr;
+  }
 
 private:
   AST_Type *pd_base_type;

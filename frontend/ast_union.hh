@@ -22,7 +22,9 @@ public:
   AST_UnionBranch *fe_add_union_branch(AST_UnionBranch *b) override;
   AST_Field *fe_add_field(AST_Field *) override { return nullptr; }
 
-  static AST_Union *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Union *>(d); }
+  static AST_Union *narrow_from_decl(AST_Decl *d) {
+    return is_kind(d, {NT_union}) ? dynamic_cast<AST_Union *>(d) : nullptr;
+  }
   static AST_Union *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Union *>(s); }
 
 private:
