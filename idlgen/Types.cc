@@ -113,24 +113,27 @@ Types::parmtype Types::direction2parmtype(AST_Argument::Direction d) {
 const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt,
                            const Dstr &basesub) {
   static Dstr translation;
-  const Dstr kindName(kind);
   const char *ptWord = parmtype2string(pt);
-  if (kindName == "NT_typedef")
+  if (strcmp(kind, "NT_typedef") == 0)
     FatalError("A typedef has been stringified.  This indicates a compiler bug.");
   const Map &map = maps[pt];
-  translation = kindName == "NT_pre_defined" ? map.byPredefined.translate(predefined_key(name))
-                                             : map.byKind.translate(kindName);
+  translation = strcmp(kind, "NT_pre_defined") == 0
+                    ? map.byPredefined.translate(predefined_key(name))
+                    : map.byKind.translate(kind);
   if (translation.isNull()) {
-    IgnorableError("No mapping for type ", ptWord, " ", kindName, " ", name);
+    IgnorableError("No mapping for type ", ptWord, " ", kind, " ", name);
     return translation;
   }
   if (translation == "unimplemented") {
-    IgnorableError("Mapping for type ", ptWord, " ", kindName, " ", name,
+    IgnorableError("Mapping for type ", ptWord, " ", kind, " ", name,
                    " is unimplemented in this binding");
     translation = Dstr();
     return translation;
   }
-  reps->define("TYPESSUBNAME", Dstr(subname));
+  if (subname)
+    reps->define("TYPESSUBNAME", subname);
+  else
+    reps->define("TYPESSUBNAME", Dstr());
   reps->define("BASESUBNAME", basesub);
   reps->do_subs(translation);
   return translation;
@@ -164,9 +167,10 @@ const Dstr &Types::mapType(const char *kind, parmtype pt) {
 const Dstr &Types::mapType(const Dstr &kind, parmtype pt) { return mapType(kind.aschar(), pt); }
 
 const Dstr &Types::mapType(AST_Type *t, parmtype pt, bool kludge) {
+  const Dstr name(scopedNameOf(t));
   if (AST_Typedef *td = AST_Typedef::narrow_from_decl(t))
-    return mapType(scopedNameOf(td).aschar(), td->base_type(), pt, kludge);
-  return map_node(scopedNameOf(t).aschar(), t, pt, kludge);
+    return mapType(name.aschar(), td->base_type(), pt, kludge);
+  return map_node(name.aschar(), t, name, pt, kludge);
 }
 
 // A chain of typedefs is written under the outermost name, which the caller passes as subname.
@@ -186,7 +190,7 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
     assert(t != nullptr);
     AST_Sequence *q = AST_Sequence::narrow_from_decl(t);
     if (q == nullptr) {
-      mapping = &map_node(name.aschar(), t, pt, kludge);
+      mapping = &map_node(name.aschar(), t, scopedNameOf(t), pt, kludge);
     } else if (kludge && pt != inout) {
       static Dstr kludgeName;
       kludgeName = name;
@@ -197,7 +201,7 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
       if (AST_Typedef::narrow_from_decl(t))
         name = scopedNameOf(t);
       else
-        mapping = &map_node(scopedNameOf(t).aschar(), t, pt, kludge);
+        mapping = &map_node(scopedNameOf(t).aschar(), t, scopedNameOf(t), pt, kludge);
     }
   }
   for (auto e = enclosing.rbegin(); e != enclosing.rend(); ++e) {
@@ -213,13 +217,16 @@ const Dstr &Types::mapType(AST_Type *t, AST_Argument::Direction d) {
   return mapType(t, direction2parmtype(d), false);
 }
 
-const Dstr &Types::map_node(const char *subname, AST_Type *t, parmtype pt, bool kludge) {
+// name is t's own scoped name.
+const Dstr &Types::map_node(const char *subname, AST_Type *t, const Dstr &name, parmtype pt,
+                            bool kludge) {
   const AST_Decl::NodeType nt = t->node_type();
-  const Dstr name(scopedNameOf(t));
-  const bool hasFixedKind =
-      nt == AST_Decl::NT_struct || nt == AST_Decl::NT_union || nt == AST_Decl::NT_array;
-  if (hasFixedKind && (kludge || is_fixed(t)))
-    return mapType(subname, join_pieces(nodeType2String(nt), "_fixed").aschar(), name, pt);
+  const char *fixedKind = nt == AST_Decl::NT_struct  ? "NT_struct_fixed"
+                          : nt == AST_Decl::NT_union ? "NT_union_fixed"
+                          : nt == AST_Decl::NT_array ? "NT_array_fixed"
+                                                     : nullptr;
+  if (fixedKind && (kludge || is_fixed(t)))
+    return mapType(subname, fixedKind, name, pt);
   AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(t);
   if (kludge && p != nullptr && p->pt() == AST_PredefinedType::PREDEF_ANY) {
     static const Dstr any("CORBA::Any");

@@ -63,7 +63,8 @@ private:
 
   void read_line(const Dstr &line, int number, const Dstr &path);
   // The mapping of a node that is neither a typedef nor a sequence handled by its element.
-  const Dstr &map_node(const char *subname, AST_Type *t, parmtype pt, bool kludge);
+  const Dstr &map_node(const char *subname, AST_Type *t, const Dstr &name, parmtype pt,
+                       bool kludge);
 
   Replacements *reps;
   Map maps[4];
