@@ -21,7 +21,25 @@
 
 AST_Decl *ScopeAsDecl(UTL_Scope *s) { return dynamic_cast<AST_Decl *>(s); }
 
-UTL_Scope *DeclAsScope(AST_Decl *d) { return dynamic_cast<UTL_Scope *>(d); }
+// Only the node classes of these kinds are scopes, and their constructors fix the kinds, so any
+// other node is passed over without the dynamic_cast, which walks the whole class hierarchy.
+UTL_Scope *DeclAsScope(AST_Decl *d) {
+  if (d == nullptr)
+    return nullptr;
+  switch (d->node_type()) {
+  case AST_Decl::NT_module:
+  case AST_Decl::NT_root:
+  case AST_Decl::NT_interface:
+  case AST_Decl::NT_struct:
+  case AST_Decl::NT_except:
+  case AST_Decl::NT_union:
+  case AST_Decl::NT_enum:
+  case AST_Decl::NT_op:
+    return dynamic_cast<UTL_Scope *>(d);
+  default:
+    return nullptr;
+  }
+}
 
 // Storage.
 
