@@ -97,6 +97,15 @@ FILE *open_file(const Dstr &path, const char *mode, const char *purpose) {
   return f;
 }
 
+// Generated files can run to megabytes, so each output is written in blocks of a megabyte
+// rather than of the default few kilobytes. One process writes one pair of outputs.
+void write_in_large_blocks(FILE *hh, FILE *cc) {
+  static char hhBuffer[1 << 20];
+  static char ccBuffer[1 << 20];
+  setvbuf(hh, hhBuffer, _IOFBF, sizeof hhBuffer);
+  setvbuf(cc, ccBuffer, _IOFBF, sizeof ccBuffer);
+}
+
 // The outputs must not take the place of the script or of each other: the script would be
 // truncated before it is read, and two handles on one file garble it.
 void check_output_names(const Dstr &script) {
@@ -185,6 +194,7 @@ void BE_produce() {
   srv_hh = open_file(hfilename, "w", "writing");
   hh_written = 1;
   srv_cc = open_file(ccfilename, "w", "writing");
+  write_in_large_blocks(srv_hh, srv_cc);
   cc_written = 1;
   compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &serialnum, root, nuxMode,
                        outputBase);
