@@ -25,26 +25,37 @@ int predefined_kind(AST_Type *t) {
 }
 
 // The stub classes of a result type, tested in order; a type that matches none is "other".
-// Each names the keys "cc.class.member.<name>.stubout" and ".dummy_return".
-const struct StubClass {
+// Each names its keys "cc.class.member.<class>.stubout" and ".dummy_return".
+struct StubClass {
   bool (*matches)(AST_Type *);
-  const char *name;
-} stubClasses[] = {
-    {[](AST_Type *t) { return predefined_kind(t) == AST_PredefinedType::PREDEF_VOID; }, "void"},
-    {is_fixed_struct_or_union, "fixedstruct"},
-    {[](AST_Type *t) { return t->node_type() == AST_Decl::NT_string; }, "string"},
-    {[](AST_Type *t) { return predefined_kind(t) == AST_PredefinedType::PREDEF_ANY; }, "other"},
-    {[](AST_Type *t) { return predefined_kind(t) == AST_PredefinedType::PREDEF_BOOLEAN; },
-     "boolean"},
-    {[](AST_Type *t) { return predefined_kind(t) >= 0; }, "number"},
+  const char *stubout;
+  const char *dummyReturn;
 };
 
-const char *stub_class_of(AST_Type *result) {
+const StubClass stubClasses[] = {
+    {[](AST_Type *t) { return predefined_kind(t) == AST_PredefinedType::PREDEF_VOID; },
+     "cc.class.member.void.stubout", "cc.class.member.void.dummy_return"},
+    {is_fixed_struct_or_union, "cc.class.member.fixedstruct.stubout",
+     "cc.class.member.fixedstruct.dummy_return"},
+    {[](AST_Type *t) { return t->node_type() == AST_Decl::NT_string; },
+     "cc.class.member.string.stubout", "cc.class.member.string.dummy_return"},
+    {[](AST_Type *t) { return predefined_kind(t) == AST_PredefinedType::PREDEF_ANY; },
+     "cc.class.member.other.stubout", "cc.class.member.other.dummy_return"},
+    {[](AST_Type *t) { return predefined_kind(t) == AST_PredefinedType::PREDEF_BOOLEAN; },
+     "cc.class.member.boolean.stubout", "cc.class.member.boolean.dummy_return"},
+    {[](AST_Type *t) { return predefined_kind(t) >= 0; }, "cc.class.member.number.stubout",
+     "cc.class.member.number.dummy_return"},
+};
+
+const StubClass otherStubs = {nullptr, "cc.class.member.other.stubout",
+                              "cc.class.member.other.dummy_return"};
+
+const StubClass &stub_class_of(AST_Type *result) {
   for (const StubClass &c : stubClasses) {
     if (c.matches(result))
-      return c.name;
+      return c;
   }
-  return "other";
+  return otherStubs;
 }
 
 // A mapping the generated code cannot do without; a missing one ends the run with the type
@@ -263,9 +274,9 @@ void BE_IDL::end_member(Headerfile &hh, Function *f, const Dstr &args, AST_Opera
 }
 
 void BE_IDL::stubout(Dstr &code, Dstr &end, AST_Type *result) {
-  const char *stubClass = stub_class_of(result);
-  cat_binding(code, join_pieces("cc.class.member.", stubClass, ".stubout"));
-  cat_binding(end, join_pieces("cc.class.member.", stubClass, ".dummy_return"));
+  const StubClass &stubs = stub_class_of(result);
+  cat_binding(code, stubs.stubout);
+  cat_binding(end, stubs.dummyReturn);
 }
 
 // CLASS_NAME keeps the last exception's name after the list, until the interface walk
