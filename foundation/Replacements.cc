@@ -210,9 +210,10 @@ void Replacements::do_subs(std::string &text, KnownOccurrences &known) const {
   substitute(text, foundOccurrences);
 }
 
-// A text that no replacement changes is left as it is, without a copy.
+// A text that no replacement changes is left as it is, without a copy; a list without names
+// changes no text.
 void Replacements::do_subs(Dstr &text) const {
-  if (text.isNull())
+  if (text.isNull() || count == 0)
     return;
   classify_new_names();
   std::vector<Occurrence> &occurrences = foundOccurrences;
