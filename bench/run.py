@@ -144,6 +144,7 @@ def main():
     args = p.parse_args()
     only = args.only.split(",")
     nuxc = os.path.abspath(args.nuxc)
+    args.work = os.path.abspath(args.work)
     env = dict(os.environ, NUXC_BINDING=os.path.abspath(args.binding))
     os.makedirs(args.work, exist_ok=True)
     report = Report()
