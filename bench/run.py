@@ -160,12 +160,16 @@ def main():
         times = {}
         for size in (base, base * 10):
             directory, name = prepare(kind, size, args.work)
-            run = measure([nuxc, name], directory, env, repeats_for(size, base, args.repeat))
-            report.row("nuxc %s path, size %d" % (kind.upper(), size), run)
-            times[size] = run
             if kind == "idl" and size == base:
-                peers = run_peers(directory, name, env, args.repeat, report)
+                run, floor = measure_with_floor([nuxc, name], directory, name, env, args.repeat)
+                report.row("nuxc %s path, size %d" % (kind.upper(), size), run)
+                report.row("g++ -E alone, same input", floor)
+                peers = (floor, run_peer(directory, name, env, args.repeat, report))
                 idl_run = run
+            else:
+                run = measure([nuxc, name], directory, env, repeats_for(size, base, args.repeat))
+                report.row("nuxc %s path, size %d" % (kind.upper(), size), run)
+            times[size] = run
         scaling.append((kind, base, times[base * 10].wall / times[base].wall))
         if kind == "idl":
             idl_base = (base, idl_run, peers)
@@ -201,20 +205,30 @@ def main():
     return 1 if missed else 0
 
 
-def run_peers(directory, name, env, repeat, report):
-    """g++ -E alone, as nuxc runs it (on a .cc copy, with -DIDL and -I.), and omniidl -bcxx,
-    in a directory of its own so that its outputs stay apart."""
-    copy = os.path.join(directory, "preprocessed-input.cc")
-    shutil.copyfile(os.path.join(directory, name), copy)
-    floor = measure(["g++", "-E", "-DIDL", "-I.", "preprocessed-input.cc"], directory, env,
-                    repeat, stdout=os.path.join(directory, "preprocessed-output.cc"))
-    report.row("g++ -E alone, same input", floor)
+def measure_with_floor(argv, directory, name, env, repeat):
+    """nuxc on the IDL input and g++ -E alone on it, as nuxc runs it (on a .cc copy, with -DIDL
+    and -I.), in turns, so that both see the same load on a shared machine."""
+    shutil.copyfile(os.path.join(directory, name), os.path.join(directory, "preprocessed-input.cc"))
+    floor_argv = ["g++", "-E", "-DIDL", "-I.", "preprocessed-input.cc"]
+    floor_out = os.path.join(directory, "preprocessed-output.cc")
+    walls, floor_walls = [], []
+    with within(directory):
+        for _ in range(repeat):
+            walls.append(spawn(argv, env))
+            floor_walls.append(spawn(floor_argv, env, floor_out))
+    return (Run(statistics.median(walls), peak_memory(argv, directory, env)),
+            Run(statistics.median(floor_walls),
+                peak_memory(floor_argv, directory, env, floor_out)))
+
+
+def run_peer(directory, name, env, repeat, report):
+    """omniidl -bcxx, in a directory of its own so that its outputs stay apart."""
     peer_dir = os.path.join(directory, "omniidl")
     os.makedirs(peer_dir, exist_ok=True)
     peer = measure(["omniidl", "-bcxx", os.path.join("..", name)], peer_dir, env,
                    max(1, repeat // 2))
     report.row("omniidl -bcxx, same input", peer)
-    return floor, peer
+    return peer
 
 
 if __name__ == "__main__":
