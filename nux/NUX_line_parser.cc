@@ -120,8 +120,10 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
   // Inside a "begin inline" block; the process compiles one script, so it is never reset.
   static bool is_inline = false;
   Dstr *const args[] = {&a1, &a2, &a3, &a4, &a5, &a6};
-  for (Dstr *arg : args)
-    *arg = Dstr();
+  for (Dstr *arg : args) {
+    if (!arg->isNull())
+      *arg = Dstr();
+  }
 
   if (is_inline) {
     if (!ends_inline_block(line)) {
@@ -151,11 +153,15 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
     return nux_set;
   }
 
-  Words words(line);
-  words.cut_at_comment();
-  words.take(w);
+  // The words are taken again from the line cut at its first "//". Unless that cut falls
+  // inside the first word, they follow the first word as the rest already holds them.
+  if (w.strstr("//") >= 0) {
+    rest = Words(line);
+    rest.cut_at_comment();
+    rest.take(w);
+  }
   for (Dstr *arg : args)
-    words.take(*arg);
+    rest.take(*arg);
   if (w.isNull())
     return nux_nothing;
   if (w == "begin") {

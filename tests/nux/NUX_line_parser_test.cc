@@ -39,6 +39,10 @@ TEST(NUX_line_parser, ClassifiesLinesInOrder) {
        ""},
       {"declare a b c d e f g h", nux_declare, {"a", "b", "c", "d", "e", "f"}, ""},
       {"declare value long n // count", nux_declare, {"value", "long", "n", N, N, N}, ""},
+      // A "//" inside the first word cuts the line there, and the word with it.
+      {"fail//x y", nux_fail, {N, N, N, N, N, N}, ""},
+      {"  \"a b//c\" d", nux_not_a_command, {N, N, N, N, N, N}, "Unrecognized NUX command: \"a b\n"},
+      {"declare a b//c d", nux_declare, {"a", "b", N, N, N, N}, ""},
       {"if  name == \"John Smith\"", nux_if, {"name", "==", "\"John Smith\"", N, N, N}, ""},
       {"assert x == 2.5 +- 0.01", nux_assert, {"x", "==", "2.5", "+-", "0.01", N}, ""},
       {"while i < 10", nux_while, {"i", "<", "10", N, N, N}, ""},
