@@ -30,6 +30,11 @@ const char *const localType = "local type";
 // "unsigned" written "u", so that every predefined type has a key of its own: "unsigned long"
 // gives "ulong", "unsigned long long" "ulonglong", "long double" "longdouble"; one word stays.
 Dstr predefined_key(const Dstr &name) {
+  // The usual name is one word, which is its own key.
+  if (name == "unsigned")
+    return Dstr("u");
+  if (!name.isNull() && strpbrk(name.asrawchar(), " \t\n\v\f\r\"") == nullptr)
+    return name;
   Dstr rest(name);
   Dstr word;
   rest /= word;
