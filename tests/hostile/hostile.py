@@ -186,8 +186,8 @@ def run(args, scratch):
         for name in sorted(os.listdir(fixture)):
             shutil.copy(os.path.join(fixture, name), name)
             made.append(name)
-    for spec in args.input:
-        path, name = spec.split("=", 1)
+    for given in args.input:
+        path, name = given.split("=", 1)
         with open(path, "wb") as f:
             f.write(make(name))
         made.append(path)
