@@ -8,7 +8,7 @@ when a target is missed.
     run.py [--nuxc PATH] [--binding DIR] [--work DIR] [--idl N] [--qor M] [--nux L]
            [--repeat R] [--only idl,qor,nux,small]
 
-Wall time is the median of R runs (omniidl and the largest inputs run fewer times); peak
+Wall time is the median of R runs (omniidl and the tenfold inputs run fewer times); peak
 memory is the largest resident set of the process and the children it waited for (for nuxc
 and omniidl, that includes the preprocessor they run).
 """
@@ -104,8 +104,10 @@ def prepare(kind, size, work):
     return directory, "script.nux"
 
 
+# The tenfold inputs run fewer times, but at least three, so that one slow run on a busy
+# machine does not decide their time.
 def repeats_for(size, base, repeat):
-    return repeat if size == base else max(1, repeat // 2)
+    return repeat if size == base else max(3, repeat // 2)
 
 
 def fmt_time(seconds):
