@@ -16,7 +16,6 @@ import argparse
 import os
 import shutil
 import statistics
-import subprocess
 import sys
 import time
 
