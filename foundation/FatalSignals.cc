@@ -2,8 +2,6 @@
 // that they can be given back.
 #include "foundation/FatalSignals.hh"
 
-#include <signal.h>
-
 namespace {
 
 const int fatal_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
@@ -12,6 +10,14 @@ struct sigaction saved_actions[n_fatal_signals];
 
 void (*volatile signal_cleanup)(int) = nullptr;
 bool caught = false;
+
+sigset_t fatal_signal_set() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int sig : fatal_signals)
+    sigaddset(&set, sig);
+  return set;
+}
 
 void clean_up_and_die(int sig) {
   if (signal_cleanup)
@@ -29,9 +35,7 @@ void catch_fatal_signals(void (*cleanup)(int signal)) {
   caught = true;
   struct sigaction action = {};
   action.sa_handler = clean_up_and_die;
-  sigemptyset(&action.sa_mask);
-  for (int sig : fatal_signals)
-    sigaddset(&action.sa_mask, sig);
+  action.sa_mask = fatal_signal_set();
   for (int i = 0; i < n_fatal_signals; i++) {
     sigaction(fatal_signals[i], nullptr, &saved_actions[i]);
     if (saved_actions[i].sa_handler != SIG_IGN)
@@ -46,3 +50,12 @@ void release_fatal_signals() {
   for (int i = 0; i < n_fatal_signals; i++)
     sigaction(fatal_signals[i], &saved_actions[i], nullptr);
 }
+
+sigset_t hold_fatal_signals() {
+  const sigset_t fatal = fatal_signal_set();
+  sigset_t previous;
+  sigprocmask(SIG_BLOCK, &fatal, &previous);
+  return previous;
+}
+
+void allow_fatal_signals(const sigset_t &previous) { sigprocmask(SIG_SETMASK, &previous, nullptr); }

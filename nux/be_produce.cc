@@ -88,12 +88,27 @@ Dstr input_base(AST_Decl *root) {
   return base;
 }
 
-FILE *open_file(const Dstr &path, const char *mode, const char *purpose) {
-  FILE *f = fopen(path.aschar(), mode);
-  if (!f) {
-    perror(path.aschar());
-    FatalError("can't open ", path, " for ", purpose);
-  }
+[[noreturn]] void open_failed(const Dstr &path, const char *purpose) {
+  perror(path.aschar());
+  FatalError("can't open ", path, " for ", purpose);
+}
+
+FILE *open_for_reading(const Dstr &path) {
+  FILE *f = fopen(path.aschar(), "r");
+  if (!f)
+    open_failed(path, "reading");
+  return f;
+}
+
+// Creates an output with the fatal signals held back until it is marked as written, so that an
+// interrupt can never fall between the file's creation and the mark that has it removed.
+FILE *create_output(const Dstr &path, volatile sig_atomic_t &written) {
+  const sigset_t previous = hold_fatal_signals();
+  FILE *f = fopen(path.aschar(), "w");
+  written = f != nullptr;
+  allow_fatal_signals(previous);
+  if (!f)
+    open_failed(path, "writing");
   return f;
 }
 
@@ -189,13 +204,11 @@ void BE_produce() {
                                         : join_pieces(outputBase, headerExtension);
   check_output_names(script);
 
-  srv_nux = open_file(script, "r", "reading");
+  srv_nux = open_for_reading(script);
   catch_fatal_signals(remove_outputs_on_signal);
-  srv_hh = open_file(hfilename, "w", "writing");
-  hh_written = 1;
-  srv_cc = open_file(ccfilename, "w", "writing");
+  srv_hh = create_output(hfilename, hh_written);
+  srv_cc = create_output(ccfilename, cc_written);
   write_in_large_blocks(srv_hh, srv_cc);
-  cc_written = 1;
   compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &serialnum, root, nuxMode,
                        outputBase);
   fclose(srv_nux);
