@@ -31,20 +31,53 @@ Dstr &append_number(Dstr &s, const char *format, Number n) {
 
 }  // namespace
 
-Dstr::Dstr(const char *s) : Dstr() { *this = s; }
+Dstr::Dstr(const char *s) : Dstr() {
+  if (s)
+    take_fresh_block(s, strlen(s));
+}
 
 Dstr::Dstr(char c) : Dstr() { *this = c; }
 
-Dstr::Dstr(const Dstr &o) : Dstr() { *this = o.asrawchar(); }
+Dstr::Dstr(const Dstr &o) : Dstr() {
+  if (o.theBuffer)
+    take_fresh_block(o.theBuffer, o.len);
+}
 
 Dstr::~Dstr() { free(theBuffer); }
 
-Dstr &Dstr::operator=(const char *s) {
-  char *copy = s ? duplicate(s) : nullptr;
+// A new block of exactly n + 1 bytes holding the first n characters of s replaces the old one,
+// which is released only after the copy, as s may point into it.
+void Dstr::take_fresh_block(const char *s, size_t n) {
+  assert(n < UINT_MAX);
+  char *copy = static_cast<char *>(malloc(n + 1));
+  assert(copy != nullptr);
+  memcpy(copy, s, n);
+  copy[n] = '\0';
   free(theBuffer);
   theBuffer = copy;
-  len = copy ? strlen(copy) : 0;
-  max = len + 1;
+  len = n;
+  max = n + 1;
+}
+
+// A text that fits the block already held is copied into it, so that a string assigned again
+// and again, such as a variable's value, is not given a new block every time.
+Dstr &Dstr::assign(const char *s, size_t n) {
+  if (theBuffer && n < max) {
+    memmove(theBuffer, s, n);
+    theBuffer[n] = '\0';
+    len = n;
+    return *this;
+  }
+  take_fresh_block(s, n);
+  return *this;
+}
+
+Dstr &Dstr::operator=(const char *s) {
+  if (s)
+    return assign(s, strlen(s));
+  free(theBuffer);
+  theBuffer = nullptr;
+  len = max = 0;
   return *this;
 }
 
@@ -53,7 +86,11 @@ Dstr &Dstr::operator=(char c) {
   return *this = text;
 }
 
-Dstr &Dstr::operator=(const Dstr &o) { return *this = o.asrawchar(); }
+Dstr &Dstr::operator=(const Dstr &o) {
+  if (!o.theBuffer)
+    return *this = nullptr;
+  return assign(o.theBuffer, o.len);
+}
 
 // Appends n characters of s, doubling the capacity until they fit; the block is resized once,
 // to the final capacity. s may point into this string's own block, which growing can move.
@@ -124,7 +161,7 @@ Dstr &Dstr::operator-=(unsigned int n) {
 
 Dstr &Dstr::operator/=(unsigned int n) {
   if (theBuffer)
-    *this = ascharfrom(n);
+    take_fresh_block(ascharfrom(n), n < len ? len - n : 0);
   return *this;
 }
 
@@ -218,19 +255,16 @@ int Dstr::strstr(const char *needle) const {
 
 // A line ends at its newline, whatever bytes it holds; its text ends at the first NUL byte, the
 // end of every Dstr's text.
+// The line is read into one buffer kept for the whole process, which grows to the longest line.
 Dstr &Dstr::getline(FILE *f) {
-  char *line = nullptr;
-  size_t capacity = 0;
+  static char *line = nullptr;
+  static size_t capacity = 0;
   const ssize_t n = ::getline(&line, &capacity, f);
-  if (n < 0) {
-    free(line);
+  if (n < 0)
     return *this = nullptr;
-  }
   if (n > 0 && line[n - 1] == '\n')
     line[n - 1] = '\0';
-  *this = line;
-  free(line);
-  return *this;
+  return *this = line;
 }
 
 bool operator==(const Dstr &a, const char *s) {

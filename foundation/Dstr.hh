@@ -4,6 +4,7 @@
 #ifndef FOUNDATION_DSTR_HH
 #define FOUNDATION_DSTR_HH
 
+#include <cstddef>
 #include <cstdio>
 #include <iosfwd>
 
@@ -17,9 +18,12 @@ public:
 
   // Assignment copies the new text before it releases the old block, so assigning a string to
   // itself, or from a pointer into its own text, is safe. Assigning null makes the string null.
+  // A text that fits the block the string holds is copied into it.
   Dstr &operator=(const char *s);
   Dstr &operator=(char c);
   Dstr &operator=(const Dstr &o);
+  // Makes the string the first n characters of s (which holds no NUL among them).
+  Dstr &assign(const char *s, size_t n);
 
   // Appending to a null string makes it a copy of the argument; appending null changes nothing.
   Dstr &operator+=(const char *s);
@@ -73,6 +77,7 @@ public:
 
 private:
   void append(const char *s, unsigned int n);
+  void take_fresh_block(const char *s, size_t n);
 
   char *theBuffer;
   unsigned int max;
