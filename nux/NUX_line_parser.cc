@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -83,7 +82,7 @@ struct Words {
       while (stop < end && !is_white_space(*stop))
         ++stop;
     }
-    word = std::string(next, stop).c_str();
+    word.assign(next, stop - next);
     next = stop;
   }
 
@@ -97,7 +96,12 @@ struct Words {
     }
   }
 
-  Dstr rest() const { return next ? Dstr(std::string(next, end).c_str()) : Dstr(); }
+  Dstr rest() const {
+    Dstr text;
+    if (next)
+      text.assign(next, end - next);
+    return text;
+  }
 
   const char *next;
   const char *end;
