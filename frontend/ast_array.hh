@@ -26,7 +26,7 @@ public:
   void set_base_type(AST_Type *bt) { pd_base_type = bt; }
 
   static AST_Array *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_array}) ? dynamic_cast<AST_Array *>(d) : nullptr;
+    return kind_cast<AST_Array>(d, {NT_array});
   }
 
 private:
@@ -45,7 +45,7 @@ public:
   AST_Type *base_type() { return pd_base_type; }
 
   static AST_Sequence *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_sequence}) ? dynamic_cast<AST_Sequence *>(d) : nullptr;
+    return kind_cast<AST_Sequence>(d, {NT_sequence});
   }
 
 private:
@@ -65,7 +65,7 @@ public:
   long width() { return pd_width; }
 
   static AST_String *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_string}) ? dynamic_cast<AST_String *>(d) : nullptr;
+    return kind_cast<AST_String>(d, {NT_string});
   }
 
 private:

@@ -18,7 +18,7 @@ public:
   AST_Expression::ExprType et() { return pd_et; }
 
   static AST_Constant *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_const, NT_enum_val}) ? dynamic_cast<AST_Constant *>(d) : nullptr;
+    return kind_cast<AST_Constant>(d, {NT_const, NT_enum_val});
   }
 
 protected:
@@ -38,7 +38,7 @@ public:
       : AST_Constant(NT_enum_val, AST_Expression::EXPR_ULONG, new AST_Expression(v), n, p) {}
 
   static AST_EnumVal *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_enum_val}) ? dynamic_cast<AST_EnumVal *>(d) : nullptr;
+    return kind_cast<AST_EnumVal>(d, {NT_enum_val});
   }
 };
 

@@ -43,9 +43,8 @@ public:
     NT_pre_defined
   };
 
-  // Takes its position and defining scope from the global state; the full name is the defining
-  // scope's full name followed by the last component of n.
-  AST_Decl(NodeType nt, UTL_IdList *n, UTL_StrList *p);
+  // The constructor (protected, below) takes its position and defining scope from the global
+  // state; the full name is the defining scope's full name followed by the last component of n.
   virtual ~AST_Decl() = default;
 
   virtual void dump(std::ostream &o);
@@ -80,9 +79,11 @@ public:
   static AST_Decl *narrow_from_decl(AST_Decl *d) { return d; }
 
 protected:
-  // Whether d is a node of one of the kinds given. The node classes narrow by kind first: each
-  // class's constructors fix the kinds its nodes can have, and a dynamic_cast that fails walks
-  // the whole class hierarchy, comparing type names, which costs far more.
+  // The constructors that take a kind are protected in every class whose nodes may have more
+  // than one kind, so that each node class's constructors fix the kinds its nodes can have.
+  AST_Decl(NodeType nt, UTL_IdList *n, UTL_StrList *p);
+
+  // Whether d is a node of one of the kinds given.
   static bool is_kind(AST_Decl *d, std::initializer_list<NodeType> kinds) {
     if (d == nullptr)
       return false;
@@ -91,6 +92,12 @@ protected:
         return true;
     }
     return false;
+  }
+  // d viewed as the node class T, whose nodes have exactly the kinds given; null for a node of
+  // any other kind. As the kinds fix the class, the cast is static: a dynamic_cast walks the
+  // class hierarchy, comparing type names, and costs far more.
+  template <typename T> static T *kind_cast(AST_Decl *d, std::initializer_list<NodeType> kinds) {
+    return is_kind(d, kinds) ? static_cast<T *>(d) : nullptr;
   }
 
 private:

@@ -18,9 +18,11 @@ public:
   AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
 
   static AST_Enum *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_enum}) ? dynamic_cast<AST_Enum *>(d) : nullptr;
+    return kind_cast<AST_Enum>(d, {NT_enum});
   }
-  static AST_Enum *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Enum *>(s); }
+  static AST_Enum *narrow_from_scope(UTL_Scope *s) {
+    return scope_kind_cast<AST_Enum>(s, {NT_enum});
+  }
 
 private:
   unsigned long pd_enum_counter = 0;

@@ -18,7 +18,7 @@ public:
   AST_Type *field_type() { return pd_field_type; }
 
   static AST_Field *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_field, NT_argument, NT_attr, NT_union_branch}) ? dynamic_cast<AST_Field *>(d) : nullptr;
+    return kind_cast<AST_Field>(d, {NT_field, NT_argument, NT_attr, NT_union_branch});
   }
 
 protected:
@@ -41,7 +41,7 @@ public:
   Direction direction() { return pd_direction; }
 
   static AST_Argument *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_argument}) ? dynamic_cast<AST_Argument *>(d) : nullptr;
+    return kind_cast<AST_Argument>(d, {NT_argument});
   }
 
 private:
@@ -58,7 +58,7 @@ public:
   bool readonly() { return pd_readonly; }
 
   static AST_Attribute *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_attr}) ? dynamic_cast<AST_Attribute *>(d) : nullptr;
+    return kind_cast<AST_Attribute>(d, {NT_attr});
   }
 
 private:
@@ -80,7 +80,7 @@ public:
   void set_case_element(AST_Field *f) { pd_case_element = f; }
 
   static AST_UnionBranch *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_union_branch}) ? dynamic_cast<AST_UnionBranch *>(d) : nullptr;
+    return kind_cast<AST_UnionBranch>(d, {NT_union_branch});
   }
 
 private:

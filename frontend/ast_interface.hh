@@ -34,10 +34,10 @@ public:
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
 
   static AST_Interface *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_interface}) ? dynamic_cast<AST_Interface *>(d) : nullptr;
+    return kind_cast<AST_Interface>(d, {NT_interface});
   }
   static AST_Interface *narrow_from_scope(UTL_Scope *s) {
-    return dynamic_cast<AST_Interface *>(s);
+    return scope_kind_cast<AST_Interface>(s, {NT_interface});
   }
 
 private:
@@ -61,7 +61,7 @@ public:
   void set_full_definition(AST_Interface *i) { pd_full_definition = i; }
 
   static AST_InterfaceFwd *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_interface_fwd}) ? dynamic_cast<AST_InterfaceFwd *>(d) : nullptr;
+    return kind_cast<AST_InterfaceFwd>(d, {NT_interface_fwd});
   }
 
 private:

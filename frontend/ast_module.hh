@@ -26,9 +26,11 @@ public:
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
 
   static AST_Module *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_module, NT_root}) ? dynamic_cast<AST_Module *>(d) : nullptr;
+    return kind_cast<AST_Module>(d, {NT_module, NT_root});
   }
-  static AST_Module *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Module *>(s); }
+  static AST_Module *narrow_from_scope(UTL_Scope *s) {
+    return scope_kind_cast<AST_Module>(s, {NT_module, NT_root});
+  }
 
 protected:
   AST_Module(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Decl(nt, n, p), UTL_Scope(nt) {}
@@ -46,9 +48,11 @@ public:
   AST_Array *fe_add_array(AST_Array *a) override;
 
   static AST_Root *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_root}) ? dynamic_cast<AST_Root *>(d) : nullptr;
+    return kind_cast<AST_Root>(d, {NT_root});
   }
-  static AST_Root *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Root *>(s); }
+  static AST_Root *narrow_from_scope(UTL_Scope *s) {
+    return scope_kind_cast<AST_Root>(s, {NT_root});
+  }
 
 private:
   void add_anonymous_type(AST_Decl *t);

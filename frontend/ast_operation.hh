@@ -30,10 +30,10 @@ public:
   UTL_StrList *fe_add_context(UTL_StrList *c) override;
 
   static AST_Operation *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_op}) ? dynamic_cast<AST_Operation *>(d) : nullptr;
+    return kind_cast<AST_Operation>(d, {NT_op});
   }
   static AST_Operation *narrow_from_scope(UTL_Scope *s) {
-    return dynamic_cast<AST_Operation *>(s);
+    return scope_kind_cast<AST_Operation>(s, {NT_op});
   }
 
 private:

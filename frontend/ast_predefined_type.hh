@@ -33,7 +33,7 @@ public:
   PredefinedType pt() { return pd_pt; }
 
   static AST_PredefinedType *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_pre_defined}) ? dynamic_cast<AST_PredefinedType *>(d) : nullptr;
+    return kind_cast<AST_PredefinedType>(d, {NT_pre_defined});
   }
 
 private:

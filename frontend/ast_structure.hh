@@ -19,10 +19,10 @@ public:
   AST_Enum *fe_add_enum(AST_Enum *e) override;
 
   static AST_Structure *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_struct, NT_except, NT_union}) ? dynamic_cast<AST_Structure *>(d) : nullptr;
+    return kind_cast<AST_Structure>(d, {NT_struct, NT_except, NT_union});
   }
   static AST_Structure *narrow_from_scope(UTL_Scope *s) {
-    return dynamic_cast<AST_Structure *>(s);
+    return scope_kind_cast<AST_Structure>(s, {NT_struct, NT_except, NT_union});
   }
 
 protected:
@@ -41,10 +41,10 @@ public:
   AST_Structure *fe_add_structure(AST_Structure *s) override;
 
   static AST_Exception *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_except}) ? dynamic_cast<AST_Exception *>(d) : nullptr;
+    return kind_cast<AST_Exception>(d, {NT_except});
   }
   static AST_Exception *narrow_from_scope(UTL_Scope *s) {
-    return dynamic_cast<AST_Exception *>(s);
+    return scope_kind_cast<AST_Exception>(s, {NT_except});
   }
 };
 

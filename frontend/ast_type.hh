@@ -7,18 +7,25 @@
 
 class AST_Type : public AST_Decl {
 public:
-  AST_Type(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Decl(nt, n, p) {}
+  static AST_Type *narrow_from_decl(AST_Decl *d) {
+    return kind_cast<AST_Type>(d, {NT_interface, NT_interface_fwd, NT_except, NT_union,
+                                   NT_struct, NT_enum, NT_string, NT_array, NT_sequence,
+                                   NT_typedef, NT_pre_defined});
+  }
 
-  static AST_Type *narrow_from_decl(AST_Decl *d) { return dynamic_cast<AST_Type *>(d); }
+protected:
+  AST_Type(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Decl(nt, n, p) {}
 };
 
 class AST_ConcreteType : public AST_Type {
 public:
-  AST_ConcreteType(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Type(nt, n, p) {}
-
   static AST_ConcreteType *narrow_from_decl(AST_Decl *d) {
-    return dynamic_cast<AST_ConcreteType *>(d);
+    return kind_cast<AST_ConcreteType>(d, {NT_except, NT_union, NT_struct, NT_enum, NT_string,
+                                           NT_array, NT_sequence, NT_pre_defined});
   }
+
+protected:
+  AST_ConcreteType(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Type(nt, n, p) {}
 };
 
 // Writes the dump of a type used inside another type's dump (a typedef's base, an element or

@@ -14,7 +14,7 @@ public:
   AST_Type *base_type() { return pd_base_type; }
 
   static AST_Typedef *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_typedef}) ? dynamic_cast<AST_Typedef *>(d) : nullptr;
+    return kind_cast<AST_Typedef>(d, {NT_typedef});
   }
 
 private:

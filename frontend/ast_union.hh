@@ -23,9 +23,11 @@ public:
   AST_Field *fe_add_field(AST_Field *) override { return nullptr; }
 
   static AST_Union *narrow_from_decl(AST_Decl *d) {
-    return is_kind(d, {NT_union}) ? dynamic_cast<AST_Union *>(d) : nullptr;
+    return kind_cast<AST_Union>(d, {NT_union});
   }
-  static AST_Union *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<AST_Union *>(s); }
+  static AST_Union *narrow_from_scope(UTL_Scope *s) {
+    return scope_kind_cast<AST_Union>(s, {NT_union});
+  }
 
 private:
   // The label checks: each answers the offending branch (after reporting) or null.

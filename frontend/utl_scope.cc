@@ -19,23 +19,47 @@
 #include "frontend/utl_indenter.hh"
 #include "frontend/utl_scopestack.hh"
 
-AST_Decl *ScopeAsDecl(UTL_Scope *s) { return dynamic_cast<AST_Decl *>(s); }
+// Each scope class has kinds of its own, which its constructors fix: the other view of a node
+// is found from its kind, without a dynamic_cast, which walks the whole class hierarchy.
+AST_Decl *ScopeAsDecl(UTL_Scope *s) {
+  if (s == nullptr)
+    return nullptr;
+  switch (s->scope_node_type()) {
+  case AST_Decl::NT_module:
+  case AST_Decl::NT_root:
+    return AST_Module::narrow_from_scope(s);
+  case AST_Decl::NT_interface:
+    return AST_Interface::narrow_from_scope(s);
+  case AST_Decl::NT_struct:
+  case AST_Decl::NT_except:
+  case AST_Decl::NT_union:
+    return AST_Structure::narrow_from_scope(s);
+  case AST_Decl::NT_enum:
+    return AST_Enum::narrow_from_scope(s);
+  case AST_Decl::NT_op:
+    return AST_Operation::narrow_from_scope(s);
+  default:
+    return nullptr;
+  }
+}
 
-// Only the node classes of these kinds are scopes, and their constructors fix the kinds, so any
-// other node is passed over without the dynamic_cast, which walks the whole class hierarchy.
 UTL_Scope *DeclAsScope(AST_Decl *d) {
   if (d == nullptr)
     return nullptr;
   switch (d->node_type()) {
   case AST_Decl::NT_module:
   case AST_Decl::NT_root:
+    return AST_Module::narrow_from_decl(d);
   case AST_Decl::NT_interface:
+    return AST_Interface::narrow_from_decl(d);
   case AST_Decl::NT_struct:
   case AST_Decl::NT_except:
   case AST_Decl::NT_union:
+    return AST_Structure::narrow_from_decl(d);
   case AST_Decl::NT_enum:
+    return AST_Enum::narrow_from_decl(d);
   case AST_Decl::NT_op:
-    return dynamic_cast<UTL_Scope *>(d);
+    return AST_Operation::narrow_from_decl(d);
   default:
     return nullptr;
   }

@@ -6,6 +6,7 @@
 #define FRONTEND_UTL_SCOPE_HH
 
 #include <cstddef>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <unordered_map>
@@ -41,7 +42,6 @@ class UTL_Scope : public virtual COMMON_Base {
 public:
   enum ScopeIterationKind { SCOPE_ITER_BOTH, SCOPE_ITER_DECLS, SCOPE_ITER_LOCAL_TYPES };
 
-  explicit UTL_Scope(AST_Decl::NodeType nt) : pd_scope_node_type(nt) {}
   virtual ~UTL_Scope() = default;
 
   // The add pass: each marks its node as added and adds the type the node carries.
@@ -123,6 +123,22 @@ public:
   AST_Decl *local_type_at(long i) { return pd_local_types[static_cast<std::size_t>(i)]; }
 
 protected:
+  // A scope is always part of a node; nt is the node's kind.
+  explicit UTL_Scope(AST_Decl::NodeType nt) : pd_scope_node_type(nt) {}
+
+  // s viewed as the node class T, whose nodes have exactly the kinds given; null for a scope of
+  // any other kind (see AST_Decl::kind_cast).
+  template <typename T>
+  static T *scope_kind_cast(UTL_Scope *s, std::initializer_list<AST_Decl::NodeType> kinds) {
+    if (s == nullptr)
+      return nullptr;
+    for (AST_Decl::NodeType k : kinds) {
+      if (s->pd_scope_node_type == k)
+        return static_cast<T *>(s);
+    }
+    return nullptr;
+  }
+
   // The add rule: false, after reporting, when n may not enter this scope because an existing
   // member of that name cannot be redefined, has been used here, or encloses n.
   bool may_add(AST_Decl *n);
