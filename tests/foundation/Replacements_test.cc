@@ -203,6 +203,42 @@ TEST(Replacements, DoSubsFollowsTheRuleOverRandomLists) {
   EXPECT_GT(compared, 10000);
 }
 
+// Over lists whose values are redefined and whose names grow between substitutions of the same
+// texts, with and without their remembered occurrences, do_subs must give what the rule gives.
+TEST(Replacements, DoSubsFollowsTheRuleAsValuesChange) {
+  RandomWords word(20240613, "ABCx");
+  int compared = 0;
+  for (int list = 0; list < 200; ++list) {
+    Replacements replacements;
+    Entries entries;
+    const std::vector<std::string> texts = {word(0, 12), word(0, 12), word(0, 12)};
+    std::vector<Replacements::KnownOccurrences> known(texts.size());
+    for (int change = 0; change < 50; ++change) {
+      const std::string name = word(1, 2), value = word(0, 4);
+      auto same = [&name](const auto &entry) { return entry.first == name; };
+      const auto found = std::find_if(entries.begin(), entries.end(), same);
+      if (found == entries.end())
+        entries.emplace_back(name, value);
+      else
+        found->second = value;
+      replacements.define(name.c_str(), value.c_str());
+      for (size_t i = 0; i < texts.size(); ++i) {
+        std::string expected = texts[i];
+        if (!substituted_by_rule(entries, expected))
+          continue;
+        std::string remembered = texts[i];
+        replacements.do_subs(remembered, known[i]);
+        ASSERT_EQ(expected, remembered) << "text " << texts[i];
+        Dstr text(texts[i].c_str());
+        replacements.do_subs(text);
+        ASSERT_EQ(expected, text.aschar()) << "text " << texts[i];
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 5000);
+}
+
 TEST(ReplacementsDeathTest, TextGrownPastItsLimitIsFatal) {
   // Every step adds a whole value: the limit on the text's length stops it after a few steps.
   Replacements growing;
