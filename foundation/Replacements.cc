@@ -131,18 +131,29 @@ void check_limits(unsigned int substitutions, size_t length) {
 
 // Appends to out every occurrence of a name that starts at a position from from up to to and
 // ends after the position after: at each position, the names that begin with its character.
+// An occurrence is at least as long as the shortest name and holds no character that is in no
+// name: where the last character that an occurrence starting here would hold is in no name, the
+// search moves on by the shortest name's length at once.
 void Replacements::collect(const char *text, size_t length, size_t from, size_t to, size_t after,
                            std::vector<Occurrence> &out) const {
+  if (count == 0 || length < shortestName)
+    return;
   const int *first = firstStartingWith.data();
   const int *next = nextStartingAlike.data();
   const std::string_view *name = names.data();
-  for (size_t i = from; i < to && i < length; ++i) {
+  const size_t stop = std::min(to, length - shortestName + 1);
+  for (size_t i = from; i < stop;) {
+    if (!inSomeName[static_cast<unsigned char>(text[i + shortestName - 1])]) {
+      i += shortestName;
+      continue;
+    }
     for (int e = first[static_cast<unsigned char>(text[i])]; e >= 0; e = next[e]) {
       const std::string_view n = name[e];
       if (i + n.size() > after && n.size() <= length - i &&
           (n.size() == 1 || text[i + 1] == n[1]) && memcmp(text + i, n.data(), n.size()) == 0)
         out.push_back({i, e});
     }
+    ++i;
   }
 }
 
@@ -274,6 +285,10 @@ void Replacements::classify_new_names() const {
     else
       nextStartingAlike[lastStartingWith[start]] = entry;
     lastStartingWith[start] = entry;
+    const size_t length = name.length();
+    shortestName = entry == 0 ? length : std::min(shortestName, length);
+    for (size_t i = 0; i < length; ++i)
+      inSomeName[static_cast<unsigned char>(name[i])] = true;
   }
 }
 

@@ -55,6 +55,9 @@ private:
   mutable size_t longestName = 0;
   mutable std::vector<int> firstStartingWith, lastStartingWith, nextStartingAlike;
   mutable unsigned int classified = 0;
+  // The length of the shortest name, and the characters that are in some name.
+  mutable size_t shortestName = 0;
+  mutable bool inSomeName[256] = {};
   // Room for the occurrences of the text being substituted and of its next step, kept from
   // one substitution to the next so that they are not allocated every time.
   mutable std::vector<Occurrence> foundOccurrences, spareOccurrences;
