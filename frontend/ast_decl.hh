@@ -7,13 +7,15 @@
 #include <initializer_list>
 #include <ostream>
 
+#include "frontend/utl_arena.hh"
+
 class Identifier;
 class UTL_IdList;
 class UTL_Scope;
 class UTL_StrList;
 class UTL_String;
 
-class COMMON_Base {
+class COMMON_Base : public UTL_ArenaObject {
 public:
   virtual ~COMMON_Base() = default;
 };

@@ -6,11 +6,13 @@
 
 #include <ostream>
 
+#include "frontend/utl_arena.hh"
+
 class UTL_IdList;
 class UTL_Scope;
 class UTL_String;
 
-class AST_Expression {
+class AST_Expression : public UTL_ArenaObject {
 public:
   enum ExprType {
     EXPR_SHORT,

@@ -5,9 +5,11 @@
 
 #include <ostream>
 
+#include "frontend/utl_arena.hh"
+
 class AST_Expression;
 
-class AST_UnionLabel {
+class AST_UnionLabel : public UTL_ArenaObject {
 public:
   enum UnionLabel { LABEL_DEFAULT, LABEL_VALUE };
 

@@ -3,10 +3,12 @@
 #ifndef FRONTEND_FE_DECLARATOR_HH
 #define FRONTEND_FE_DECLARATOR_HH
 
+#include "frontend/utl_arena.hh"
+
 class AST_Decl;
 class UTL_IdList;
 
-class FE_Declarator {
+class FE_Declarator : public UTL_ArenaObject {
 public:
   enum DeclaratorType { DECLARATOR_SIMPLE, DECLARATOR_COMPLEX };
 

@@ -3,11 +3,13 @@
 #ifndef FRONTEND_FE_INTERFACE_HEADER_HH
 #define FRONTEND_FE_INTERFACE_HEADER_HH
 
+#include "frontend/utl_arena.hh"
+
 class AST_Interface;
 class UTL_IdList;
 class UTL_NameList;
 
-class FE_InterfaceHeader {
+class FE_InterfaceHeader : public UTL_ArenaObject {
 public:
   // Resolves the inherited names from the scope on top of the stack; stops at the first name
   // that is not a defined interface, keeping the interfaces accepted before it.

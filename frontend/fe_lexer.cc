@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "frontend/utl_arena.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
@@ -147,9 +148,7 @@ char idl_escape_reader(const char *text) {
 }
 
 char *idl_copy_text(const char *text) {
-  char *copy = new char[std::strlen(text) + 1];
-  std::strcpy(copy, text);
-  return copy;
+  return UTL_arena_copy(text);
 }
 
 UTL_String *idl_string_literal(const char *text, size_t n) {

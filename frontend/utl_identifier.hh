@@ -5,7 +5,9 @@
 
 #include <ostream>
 
-class Identifier {
+#include "frontend/utl_arena.hh"
+
+class Identifier : public UTL_ArenaObject {
 public:
   explicit Identifier(char *text, long = 0, long = 0, long = 0) : pv_string(text) {}
 

@@ -5,7 +5,9 @@
 
 #include <ostream>
 
-class UTL_List {
+#include "frontend/utl_arena.hh"
+
+class UTL_List : public UTL_ArenaObject {
 public:
   explicit UTL_List(UTL_List *tail) : pd_cdr_data(tail) {}
   virtual ~UTL_List() = default;

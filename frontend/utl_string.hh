@@ -6,7 +6,9 @@
 
 #include <ostream>
 
-class UTL_String {
+#include "frontend/utl_arena.hh"
+
+class UTL_String : public UTL_ArenaObject {
 public:
   explicit UTL_String(const char *text);
   explicit UTL_String(unsigned long room);
