@@ -11,9 +11,13 @@ extern Dstr ignerrmsg;
 
 void IgnorableError(const Dstr &message);
 
+// The message is joined from its pieces (texts, ints and Dstrs, none of them ignerrmsg itself)
+// in the block ignerrmsg already holds: lookups that fail in the normal course of a compilation
+// record a message nobody reads, and should not pay for a new string every time.
 template <typename... Pieces>
 void IgnorableError(const Pieces &...pieces) {
-  IgnorableError(join_pieces(pieces...));
+  ignerrmsg = "";
+  (ignerrmsg += ... += pieces);
 }
 
 // Ends the run with the recorded message when result is null.
