@@ -97,7 +97,19 @@ const BindingFile *CodeGenerator::load_binding_file(const char *name) {
   return bindingCache;
 }
 
+// Most keys are string literals, asked for again and again: the file of each key asked for
+// lately is kept by the address of the key's text, and taken when the text there is still that
+// key.
 const BindingFile *CodeGenerator::find_binding_file(const char *name) {
+  RecentKey &recent = recentKeys[reinterpret_cast<uintptr_t>(name) / 8 % recentKeyCount];
+  if (recent.key == name && strcmp(name, recent.file->path.aschar() + bindingDir.length()) == 0)
+    return recent.file;
+  recent.key = name;
+  recent.file = find_binding_file_by_name(name);
+  return recent.file;
+}
+
+const BindingFile *CodeGenerator::find_binding_file_by_name(const char *name) {
   const auto known = templates.find(std::string_view(name));
   if (known != templates.end())
     return known->second;
@@ -116,7 +128,7 @@ void CodeGenerator::cat_binding(Dstr &out, const char *key) {
     if (variables)
       variables->do_subs(text, line->known);
     text += '\n';
-    out += text.c_str();
+    out.append(text.data(), text.size());
   }
 }
 

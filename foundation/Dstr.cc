@@ -94,7 +94,7 @@ Dstr &Dstr::operator=(const Dstr &o) {
 
 // Appends n characters of s, doubling the capacity until they fit; the block is resized once,
 // to the final capacity. s may point into this string's own block, which growing can move.
-void Dstr::append(const char *s, unsigned int n) {
+void Dstr::grow_and_append(const char *s, unsigned int n) {
   assert(n <= UINT_MAX / 2 - len);
   const bool own = s >= theBuffer && s < theBuffer + max;
   const size_t offset = own ? s - theBuffer : 0;
@@ -119,7 +119,16 @@ Dstr &Dstr::operator+=(const char *s) {
   const size_t n = strlen(s);
   assert(n < UINT_MAX);
   if (n > 0)
-    append(s, n);
+    grow_and_append(s, n);
+  return *this;
+}
+
+Dstr &Dstr::append(const char *s, size_t n) {
+  if (!theBuffer)
+    return assign(s, n);
+  assert(n < UINT_MAX);
+  if (n > 0)
+    grow_and_append(s, n);
   return *this;
 }
 
@@ -196,7 +205,7 @@ Dstr Dstr::token_from(unsigned int &position) const {
       ++end;
   }
   Dstr token("");
-  token.append(theBuffer + start, end - start);
+  token.grow_and_append(theBuffer + start, end - start);
   position = end;
   return token;
 }

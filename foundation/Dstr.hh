@@ -33,6 +33,9 @@ public:
   Dstr &operator+=(unsigned int n);
   Dstr &operator+=(long n);
   Dstr &operator+=(unsigned long n);
+  // Appends the first n characters of s (which holds no NUL among them), as += would append
+  // them: to a null string, they become its text.
+  Dstr &append(const char *s, size_t n);
 
   // Prepending: the argument followed by the old text.
   Dstr &operator*=(const char *s);
@@ -76,7 +79,7 @@ public:
   Dstr &getline(FILE *f);
 
 private:
-  void append(const char *s, unsigned int n);
+  void grow_and_append(const char *s, unsigned int n);
   void take_fresh_block(const char *s, size_t n);
 
   char *theBuffer;
