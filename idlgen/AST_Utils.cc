@@ -63,6 +63,8 @@ bool is_fixed_kind(AST_Decl *d) {
 
 // Whether each structure and union examined so far has a fixed size.
 std::unordered_map<UTL_Scope *, bool> knownSizes;
+// The scoped name of each declaration asked for so far.
+std::unordered_map<AST_Decl *, Dstr> scopedNames;
 
 }  // namespace
 
@@ -76,7 +78,13 @@ const char *nameOf(AST_Decl *d) {
   return name ? name : "";
 }
 
-Dstr scopedNameOf(AST_Decl *d) { return scopedNameOf(d->name()); }
+// The generators ask for the names of the same few types at every operation and argument.
+const Dstr &scopedNameOf(AST_Decl *d) {
+  const auto known = scopedNames.find(d);
+  if (known != scopedNames.end())
+    return known->second;
+  return scopedNames.emplace(d, scopedNameOf(d->name())).first->second;
+}
 
 Dstr scopedNameOf(AST_Expression *e) {
   UTL_IdList *name = e->n();
