@@ -29,16 +29,17 @@ const char *const localType = "local type";
 // The key of a predefined type in the map: its name with every blank removed and a leading word
 // "unsigned" written "u", so that every predefined type has a key of its own: "unsigned long"
 // gives "ulong", "unsigned long long" "ulonglong", "long double" "longdouble"; one word stays.
-Dstr predefined_key(const Dstr &name) {
-  // The usual name is one word, which is its own key.
+// The usual name is one word, which is its own key and is returned itself; any other key is
+// made in key.
+const Dstr &predefined_key(const Dstr &name, Dstr &key) {
   if (name == "unsigned")
-    return Dstr("u");
+    return key = "u";
   if (!name.isNull() && strpbrk(name.asrawchar(), " \t\n\v\f\r\"") == nullptr)
     return name;
   Dstr rest(name);
   Dstr word;
   rest /= word;
-  Dstr key("");
+  key = "";
   if (word == "unsigned") {
     key = "u";
     rest /= word;
@@ -47,6 +48,9 @@ Dstr predefined_key(const Dstr &name) {
     key += word;
   return key;
 }
+
+// A subname as the text it is written with: none is written "".
+const char *text_of(const char *subname) { return subname ? subname : ""; }
 
 }  // namespace
 
@@ -122,8 +126,9 @@ const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &na
   if (strcmp(kind, "NT_typedef") == 0)
     FatalError("A typedef has been stringified.  This indicates a compiler bug.");
   const Map &map = maps[pt];
+  Dstr key;
   translation = strcmp(kind, "NT_pre_defined") == 0
-                    ? map.byPredefined.translate(predefined_key(name))
+                    ? map.byPredefined.translate(predefined_key(name, key))
                     : map.byKind.translate(kind);
   if (translation.isNull()) {
     IgnorableError("No mapping for type ", ptWord, " ", kind, " ", name);
@@ -166,13 +171,14 @@ const Dstr &Types::mapType(const char *kind, AST_Argument::Direction d) {
 }
 
 const Dstr &Types::mapType(const char *kind, parmtype pt) {
-  return mapType(localType, kind, Dstr(localType), pt);
+  static const Dstr localTypeName(localType);
+  return mapType(localType, kind, localTypeName, pt);
 }
 
 const Dstr &Types::mapType(const Dstr &kind, parmtype pt) { return mapType(kind.aschar(), pt); }
 
 const Dstr &Types::mapType(AST_Type *t, parmtype pt, bool kludge) {
-  const Dstr name(scopedNameOf(t));
+  const Dstr &name = scopedNameOf(t);
   if (AST_Typedef *td = AST_Typedef::narrow_from_decl(t))
     return mapType(name.aschar(), td->base_type(), pt, kludge);
   return map_node(name.aschar(), t, name, pt, kludge);
@@ -183,19 +189,20 @@ const Dstr &Types::mapType(AST_Type *t, parmtype pt, bool kludge) {
 // typedef-named sequences are followed in a loop and mapped from the innermost out, since such
 // a chain can be as long as the file.
 const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool kludge) {
+  // The subnames are the caller's text and the names that scopedNameOf keeps, which stay put.
   struct Enclosing {
-    Dstr subname;
+    const char *subname;
     AST_Sequence *sequence;
   };
   std::vector<Enclosing> enclosing;
-  Dstr name(subname);
+  const char *name = subname;
   const Dstr *mapping = nullptr;
   while (mapping == nullptr) {
     t = AST_Type::narrow_from_decl(strip_typedefs(t));
     assert(t != nullptr);
     AST_Sequence *q = AST_Sequence::narrow_from_decl(t);
     if (q == nullptr) {
-      mapping = &map_node(name.aschar(), t, scopedNameOf(t), pt, kludge);
+      mapping = &map_node(text_of(name), t, scopedNameOf(t), pt, kludge);
     } else if (kludge && pt != inout) {
       static Dstr kludgeName;
       kludgeName = name;
@@ -204,7 +211,7 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
       enclosing.push_back({name, q});
       t = q->base_type();
       if (AST_Typedef::narrow_from_decl(t))
-        name = scopedNameOf(t);
+        name = scopedNameOf(t).aschar();
       else
         mapping = &map_node(scopedNameOf(t).aschar(), t, scopedNameOf(t), pt, kludge);
     }
@@ -212,7 +219,7 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
   for (auto e = enclosing.rbegin(); e != enclosing.rend(); ++e) {
     // Copied out of the result string before the sequence's own lookup overwrites it.
     const Dstr element(*mapping);
-    mapping = &mapType(e->subname.aschar(), "NT_sequence", scopedNameOf(e->sequence), pt,
+    mapping = &mapType(text_of(e->subname), "NT_sequence", scopedNameOf(e->sequence), pt,
                        element);
   }
   return *mapping;
