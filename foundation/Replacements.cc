@@ -234,9 +234,10 @@ void Replacements::do_subs(Dstr &text) const {
     collect(text.aschar(), text.length(), 0, text.length(), 0, occurrences);
   if (isShort && occurrences.empty())
     return;
-  std::string substituted(text.aschar());
+  std::string &substituted = substitutedText;
+  substituted.assign(text.aschar(), text.length());
   if (substitute(substituted, occurrences) > 0)
-    text = substituted.c_str();
+    text.assign(substituted.data(), substituted.size());
 }
 
 // One left-to-right pass of a's name over text.

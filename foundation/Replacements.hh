@@ -61,6 +61,8 @@ private:
   // Room for the occurrences of the text being substituted and of its next step, kept from
   // one substitution to the next so that they are not allocated every time.
   mutable std::vector<Occurrence> foundOccurrences, spareOccurrences;
+  // Room for a Dstr's text while it is substituted.
+  mutable std::string substitutedText;
 };
 
 #endif
