@@ -9,6 +9,7 @@
 
 #include "frontend/utl_arena.hh"
 
+class Dstr;
 class Identifier;
 class UTL_IdList;
 class UTL_Scope;
@@ -72,6 +73,11 @@ public:
   bool added() { return pd_added; }
   void set_added(bool a) { pd_added = a; }
 
+  // Where the code generators keep the node's scoped name once they have joined it: they ask
+  // for the names of the same types at every operation and argument, and the tree does not
+  // change once parsed. The front end never reads it.
+  const Dstr *&scoped_name_kept() { return pd_scoped_name_kept; }
+
   // True when this node is d or lies inside d.
   bool has_ancestor(AST_Decl *d);
 
@@ -115,6 +121,7 @@ private:
   Identifier *pd_local_name = nullptr;
   UTL_StrList *pd_pragmas;
   bool pd_added = false;
+  const Dstr *pd_scoped_name_kept = nullptr;
 };
 
 #endif

@@ -63,8 +63,6 @@ bool is_fixed_kind(AST_Decl *d) {
 
 // Whether each structure and union examined so far has a fixed size.
 std::unordered_map<UTL_Scope *, bool> knownSizes;
-// The scoped name of each declaration asked for so far.
-std::unordered_map<AST_Decl *, Dstr> scopedNames;
 
 }  // namespace
 
@@ -78,12 +76,12 @@ const char *nameOf(AST_Decl *d) {
   return name ? name : "";
 }
 
-// The generators ask for the names of the same few types at every operation and argument.
+// The name is joined once and kept in the node, which lives until the process exits.
 const Dstr &scopedNameOf(AST_Decl *d) {
-  const auto known = scopedNames.find(d);
-  if (known != scopedNames.end())
-    return known->second;
-  return scopedNames.emplace(d, scopedNameOf(d->name())).first->second;
+  const Dstr *&kept = d->scoped_name_kept();
+  if (kept == nullptr)
+    kept = new Dstr(scopedNameOf(d->name()));
+  return *kept;
 }
 
 Dstr scopedNameOf(AST_Expression *e) {
