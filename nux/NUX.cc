@@ -249,7 +249,8 @@ void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
   Dstr prefix;
   cat_binding(prefix, "globalsprefix");
   prefix.noTrailingWhitespace();
-  Compilation c(cc, prefix);
+  // Kept, as the compiler is: the process exits once the file is written.
+  Compilation &c = *new Compilation(cc, prefix);
   mainFunction = nullptr;
   activeFunction = nullptr;
 

@@ -191,7 +191,9 @@ void BE_produce() {
   AST_Decl *root = idl_global->root();
   const bool nuxMode = root == nullptr;
   const Dstr binding = binding_directory();
-  NUX compiler(binding);
+  // The compiler, and all it builds, is kept until the process exits, right after this
+  // returns: freeing its hundreds of thousands of blocks one by one takes longer than the exit.
+  NUX &compiler = *new NUX(binding);
   Dstr sourceExtension;
   Dstr headerExtension;
   read_extensions(binding, sourceExtension, headerExtension);
