@@ -5,9 +5,6 @@
 
 #include <cstddef>
 #include <iosfwd>
-#include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "idlgen/Function.hh"
@@ -24,21 +21,45 @@ public:
   void add(Function *f);
   // The i-th function, or null past the end: callers walk from 0 until they get null.
   Function *operator[](unsigned int i) const;
-  // The functions that may have the interface name and operation name given, in list order:
-  // every function that has them, and perhaps others that callers must tell apart. Null
-  // when there are none.
-  const std::vector<Function *> *named(const Dstr &interfaceName,
-                                       const Dstr &operationName) const;
+  // The first function, in list order, with the interface and operation names given for which
+  // accept(function) holds; null when there is none. A null name and an empty one are filed
+  // together, so accept tells them apart where that matters.
+  template <typename Accept>
+  Function *first_named(const Dstr &interfaceName, const Dstr &operationName,
+                        Accept accept) const {
+    for (unsigned int i = first_position(interfaceName, operationName); i != none;
+         i = nextWithNames[i]) {
+      if (accept(*functions[i]))
+        return functions[i];
+    }
+    return nullptr;
+  }
 
 private:
-  // An interface name and an operation name, as views of a function's own names.
-  using Names = std::pair<std::string_view, std::string_view>;
-  struct NamesHash {
-    size_t operator()(const Names &n) const;
+  static constexpr unsigned int none = ~0u;
+  // An entry of the index by names: the hash of an interface name and an operation name, and
+  // the positions of the first and the last function that have them. The functions between
+  // are chained through nextWithNames.
+  struct Slot {
+    size_t hash;
+    unsigned int first;
+    unsigned int last;
   };
 
+  unsigned int first_position(const Dstr &interfaceName, const Dstr &operationName) const;
+  // The slot of the names given, whose hash is hash, or the empty slot where they would go.
+  size_t slot_index(size_t hash, const Dstr &interfaceName, const Dstr &operationName) const;
+  void grow_index();
+
   std::vector<Function *> functions;
-  std::unordered_map<Names, std::vector<Function *>, NamesHash> byName;
+  // For each function, the position of the next function with the same names, or none.
+  std::vector<unsigned int> nextWithNames;
+  // Open addressing with linear probing; the size is a power of two and at most half the slots
+  // are in use. A lookup reads one slot and the names of one function where a hash table of
+  // nodes would chase several pointers: the companion script of a large IDL file looks up a
+  // function for every body it defines.
+  std::vector<Slot> slots;
+  size_t slotsInUse = 0;
 };
 
 // Diagnostic output: every function between "BEGIN FUNCTION LIST" and "END FUNCTION LIST".

@@ -2,8 +2,6 @@
 // active and inactive, and writing all functions to the source file at the end.
 #include "nux/NUX.hh"
 
-#include <vector>
-
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
 
@@ -35,12 +33,11 @@ Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList
 
   decl = declarations[identifier];
   const Dstr &className = decl ? decl->type : identifier;
-  if (const std::vector<Function *> *candidates = functions.named(className, operationName)) {
-    for (Function *f : *candidates) {
-      if (names_function(*f, className, operationName, decl != nullptr, skipGetters))
-        return f;
-    }
-  }
+  const bool throughDeclaration = decl != nullptr;
+  if (Function *f = functions.first_named(className, operationName, [&](const Function &f) {
+        return names_function(f, className, operationName, throughDeclaration, skipGetters);
+      }))
+    return f;
   IgnorableError("No remaining functions matching ", name, " on line ", lineNumber,
                  " of NUX file");
   return nullptr;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -36,7 +37,7 @@ TEST(FunctionList, KeepsTheOrderAddedAndEndsInNull) {
   EXPECT_EQ(nullptr, list[1000]);
 }
 
-TEST(FunctionList, NamedGivesTheFunctionsOfANameInListOrder) {
+TEST(FunctionList, FirstNamedOffersTheFunctionsOfANameInListOrder) {
   FunctionList list;
   auto add = [&list](const char *interface, const char *operation) {
     Function *f = new Function;
@@ -45,19 +46,28 @@ TEST(FunctionList, NamedGivesTheFunctionsOfANameInListOrder) {
     list.add(f);
     return f;
   };
+  // Enough functions that the index grows several times between the two "limit" functions.
   Function *main = add(nullptr, nullptr);
   Function *getter = add("Bank::Account", "limit");
   add("Bank::Account", "balance");
   add("Bank", "Account::limit");
+  for (int i = 0; i < 100; ++i)
+    add("Bank::Account", ("op" + std::to_string(i)).c_str());
   Function *setter = add("Bank::Account", "limit");
 
-  const std::vector<Function *> *limit = list.named(Dstr("Bank::Account"), Dstr("limit"));
-  ASSERT_NE(nullptr, limit);
-  EXPECT_EQ((std::vector<Function *>{getter, setter}), *limit);
-  EXPECT_EQ(nullptr, list.named(Dstr("Bank::Account"), Dstr("deposit")));
-  const std::vector<Function *> *unnamed = list.named(Dstr(), Dstr());
-  ASSERT_NE(nullptr, unnamed);
-  EXPECT_EQ(main, unnamed->front());
+  std::vector<Function *> offered;
+  auto offer = [&offered](const Function &f) {
+    offered.push_back(const_cast<Function *>(&f));
+    return false;
+  };
+  EXPECT_EQ(nullptr, list.first_named(Dstr("Bank::Account"), Dstr("limit"), offer));
+  EXPECT_EQ((std::vector<Function *>{getter, setter}), offered);
+  auto is_setter = [setter](const Function &f) { return &f == setter; };
+  EXPECT_EQ(setter, list.first_named(Dstr("Bank::Account"), Dstr("limit"), is_setter));
+  auto any = [](const Function &) { return true; };
+  EXPECT_EQ(nullptr, list.first_named(Dstr("Bank::Account"), Dstr("deposit"), any));
+  EXPECT_EQ(main, list.first_named(Dstr(), Dstr(), any));
+  EXPECT_EQ(nullptr, FunctionList().first_named(Dstr(), Dstr(), any));
 }
 
 TEST(FunctionList, DiagnosticOutputShowsNamesKindAndTexts) {
