@@ -10,17 +10,22 @@
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define UTL_ARENA_EACH_OBJECT_ALONE 1
+#define UTL_ARENA_UNDER_ADDRESS_SANITIZER 1
 #endif
 #endif
 #if defined(__SANITIZE_ADDRESS__)
-#define UTL_ARENA_EACH_OBJECT_ALONE 1
+#define UTL_ARENA_UNDER_ADDRESS_SANITIZER 1
 #endif
 
 namespace {
 
 const std::size_t blockSize = 1 << 20;
 const std::size_t alignment = alignof(std::max_align_t);
+#ifdef UTL_ARENA_UNDER_ADDRESS_SANITIZER
+const bool eachObjectAlone = true;
+#else
+const bool eachObjectAlone = false;
+#endif
 
 std::vector<char *> blocks;
 char *next = nullptr;
@@ -37,10 +42,7 @@ char *new_block(std::size_t size) {
 
 void *UTL_arena_allocate(std::size_t size) {
   size = (size + alignment - 1) / alignment * alignment;
-#ifdef UTL_ARENA_EACH_OBJECT_ALONE
-  return new_block(size);
-#else
-  if (size > blockSize / 4)
+  if (eachObjectAlone || size > blockSize / 4)
     return new_block(size);
   if (size > left) {
     next = new_block(blockSize);
@@ -50,7 +52,6 @@ void *UTL_arena_allocate(std::size_t size) {
   next += size;
   left -= size;
   return object;
-#endif
 }
 
 char *UTL_arena_copy(const char *text) {
