@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "foundation/FatalError.hh"
+#include "foundation/KeptUntilExit.hh"
 #include "idlgen/Types.hh"
 
 namespace {
@@ -214,6 +215,8 @@ void define_startup_variables(Replacements &variables, const Dstr &hfilename,
   variables.define("UTILCLASS", join_pieces(outputBase, "Utils"));
 }
 
+KeptUntilExit<Compilation> latestCompilation;
+
 }  // namespace
 
 // main starts as a stub: its body is the binding's default until the script begins main.
@@ -249,8 +252,7 @@ void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
   Dstr prefix;
   cat_binding(prefix, "globalsprefix");
   prefix.noTrailingWhitespace();
-  // Kept, as the compiler is: the process exits once the file is written.
-  Compilation &c = *new Compilation(cc, prefix);
+  Compilation &c = latestCompilation.make(cc, prefix);
   mainFunction = nullptr;
   activeFunction = nullptr;
 

@@ -15,6 +15,7 @@
 
 #include "foundation/FatalError.hh"
 #include "foundation/FatalSignals.hh"
+#include "foundation/KeptUntilExit.hh"
 #include "frontend/ast_module.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
@@ -184,6 +185,8 @@ void close_outputs() {
   write_failed(hhClosed ? ccfilename : hfilename);
 }
 
+KeptUntilExit<NUX> latestCompiler;
+
 }  // namespace
 
 void BE_produce() {
@@ -191,9 +194,7 @@ void BE_produce() {
   AST_Decl *root = idl_global->root();
   const bool nuxMode = root == nullptr;
   const Dstr binding = binding_directory();
-  // The compiler, and all it builds, is kept until the process exits, right after this
-  // returns: freeing its hundreds of thousands of blocks one by one takes longer than the exit.
-  NUX &compiler = *new NUX(binding);
+  NUX &compiler = latestCompiler.make(binding);
   Dstr sourceExtension;
   Dstr headerExtension;
   read_extensions(binding, sourceExtension, headerExtension);
