@@ -18,7 +18,13 @@ public:
   }
 
 private:
+  friend AST_Decl *strip_typedefs(AST_Decl *d);
+
   AST_Type *pd_base_type;
+  // The end of the chain of typedefs from this one, once a walk has passed here: a chain never
+  // changes once built, and a file may hold a chain of thousands of typedefs, each walked.
+  bool pd_named_type_known = false;
+  AST_Decl *pd_named_type = nullptr;
 };
 
 // Follows typedefs to the type they name; null for null or a typedef without base type.

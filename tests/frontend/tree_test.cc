@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "fe_test_setup.hh"
 #include "frontend/ast_array.hh"
@@ -331,6 +332,24 @@ TEST_F(TreeTest, LongTypedefChainsDumpWithoutDeepRecursion) {
   std::string text = dumped(t);
   EXPECT_EQ(0u, text.find("typedef typedef"));
   EXPECT_NE(std::string::npos, text.find("::T T"));
+}
+
+// Every typedef of a chain names the type at its end, whichever link is asked first; a typedef
+// without base type names nothing.
+TEST_F(TreeTest, StrippingTypedefsGivesTheEndOfTheChainFromAnyLink) {
+  AST_Type *end = type(E::EXPR_LONG);
+  std::vector<AST_Type *> chain{end};
+  for (int i = 0; i < 10; i++)
+    chain.push_back(g()->create_typedef(chain.back(), scoped({"T"}), nullptr));
+  EXPECT_EQ(end, strip_typedefs(chain[5]));
+  EXPECT_EQ(end, strip_typedefs(chain[10]));
+  EXPECT_EQ(end, strip_typedefs(chain[3]));
+  EXPECT_EQ(end, strip_typedefs(end));
+  AST_Typedef *baseless = g()->create_typedef(nullptr, scoped({"U"}), nullptr);
+  AST_Typedef *onBaseless = g()->create_typedef(baseless, scoped({"V"}), nullptr);
+  EXPECT_EQ(nullptr, strip_typedefs(onBaseless));
+  EXPECT_EQ(nullptr, strip_typedefs(baseless));
+  EXPECT_EQ(nullptr, strip_typedefs(nullptr));
 }
 
 } // namespace
