@@ -103,12 +103,6 @@ def prepare(kind, size, work):
     return directory, "script.nux"
 
 
-# The tenfold inputs run fewer times, but at least three, so that one slow run on a busy
-# machine does not decide their time.
-def repeats_for(size, base, repeat):
-    return repeat if size == base else max(3, repeat // 2)
-
-
 def fmt_time(seconds):
     return "%.3f s" % seconds if seconds >= 1 else "%.1f ms" % (seconds * 1000)
 
@@ -158,22 +152,17 @@ def main():
     for kind, base in (("idl", args.idl), ("qor", args.qor), ("nux", args.nux)):
         if kind not in only:
             continue
-        times = {}
-        for size in (base, base * 10):
-            directory, name = prepare(kind, size, args.work)
-            if kind == "idl" and size == base:
-                run, floor = measure_with_floor([nuxc, name], directory, name, env, args.repeat)
-                report.row("nuxc %s path, size %d" % (kind.upper(), size), run)
-                report.row("g++ -E alone, same input", floor)
-                peers = (floor, run_peer(directory, name, env, args.repeat, report))
-                idl_run = run
-            else:
-                run = measure([nuxc, name], directory, env, repeats_for(size, base, args.repeat))
-                report.row("nuxc %s path, size %d" % (kind.upper(), size), run)
-            times[size] = run
-        scaling.append((kind, base, times[base * 10].wall / times[base].wall))
+        directory, name = prepare(kind, base, args.work)
+        tenfold_directory, _ = prepare(kind, base * 10, args.work)
+        runs = measure_in_turns([nuxc, name], directory, tenfold_directory, env, args.repeat,
+                                with_floor=kind == "idl")
+        report.row("nuxc %s path, size %d" % (kind.upper(), base), runs.base)
         if kind == "idl":
-            idl_base = (base, idl_run, peers)
+            report.row("g++ -E alone, same input", runs.floor)
+            peers = (runs.floor, run_peer(directory, name, env, args.repeat, report))
+            idl_base = (base, runs.base, peers)
+        report.row("nuxc %s path, size %d" % (kind.upper(), base * 10), runs.tenfold)
+        scaling.append((kind, base, runs.tenfold.wall / runs.base.wall))
 
     small = None
     if "small" in only:
@@ -206,20 +195,39 @@ def main():
     return 1 if missed else 0
 
 
-def measure_with_floor(argv, directory, name, env, repeat):
-    """nuxc on the IDL input and g++ -E alone on it, as nuxc runs it (on a .cc copy, with -DIDL
-    and -I.), in turns, so that both see the same load on a shared machine."""
-    shutil.copyfile(os.path.join(directory, name), os.path.join(directory, "preprocessed-input.cc"))
+class Runs:
+    def __init__(self, base, tenfold, floor):
+        self.base = base
+        self.tenfold = tenfold
+        self.floor = floor
+
+
+def measure_in_turns(argv, directory, tenfold_directory, env, repeat, with_floor):
+    """nuxc on the input at its size and at ten times it and, on the IDL input, g++ -E alone on
+    the smaller one (as nuxc runs it: on a .cc copy, with -DIDL and -I.), all in turns, so that
+    every ratio compares runs that saw the same load on a shared machine. The tenfold input
+    runs fewer times, spread over the rounds."""
+    name = argv[-1]
     floor_argv = ["g++", "-E", "-DIDL", "-I.", "preprocessed-input.cc"]
     floor_out = os.path.join(directory, "preprocessed-output.cc")
-    walls, floor_walls = [], []
-    with within(directory):
-        for _ in range(repeat):
+    if with_floor:
+        shutil.copyfile(os.path.join(directory, name),
+                        os.path.join(directory, "preprocessed-input.cc"))
+    tenfold_repeat = max(3, repeat // 2)
+    walls, tenfold_walls, floor_walls = [], [], []
+    for r in range(repeat):
+        with within(directory):
             walls.append(spawn(argv, env))
-            floor_walls.append(spawn(floor_argv, env, floor_out))
-    return (Run(statistics.median(walls), peak_memory(argv, directory, env)),
-            Run(statistics.median(floor_walls),
-                peak_memory(floor_argv, directory, env, floor_out)))
+            if with_floor:
+                floor_walls.append(spawn(floor_argv, env, floor_out))
+        if r * tenfold_repeat // repeat != (r + 1) * tenfold_repeat // repeat:
+            with within(tenfold_directory):
+                tenfold_walls.append(spawn(argv, env))
+    floor = Run(statistics.median(floor_walls),
+                peak_memory(floor_argv, directory, env, floor_out)) if with_floor else None
+    return Runs(Run(statistics.median(walls), peak_memory(argv, directory, env)),
+                Run(statistics.median(tenfold_walls), peak_memory(argv, tenfold_directory, env)),
+                floor)
 
 
 def run_peer(directory, name, env, repeat, report):
