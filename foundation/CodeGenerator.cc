@@ -104,9 +104,9 @@ const BindingFile *CodeGenerator::find_binding_file(const char *name) {
   RecentKey &recent = recentKeys[reinterpret_cast<uintptr_t>(name) / 8 % recentKeyCount];
   if (recent.key == name && strcmp(name, recent.file->path.aschar() + bindingDir.length()) == 0)
     return recent.file;
-  recent.key = name;
-  recent.file = find_binding_file_by_name(name);
-  return recent.file;
+  const BindingFile *file = find_binding_file_by_name(name);
+  recent = {name, file};
+  return file;
 }
 
 const BindingFile *CodeGenerator::find_binding_file_by_name(const char *name) {
