@@ -5,11 +5,13 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
 struct Keyword {
-  const char *word;
+  std::string_view word;
   int code;
 };
 
@@ -40,10 +42,15 @@ const Keyword commands[] = {
     {"fail", nux_fail},       {"nogo", nux_nogo},     {"while", nux_while},
     {"read", nux_read},       {"fork", nux_fork},     {"clearcounter", nux_clearcounter}};
 
-// The code of word in table, or fallback when it is not there.
+// The text of word; a null word is empty, which no keyword is.
+std::string_view view_of(const Dstr &word) { return {word.aschar(), word.length()}; }
+
+// The code of word in table, or fallback when it is not there. Most words differ from most
+// keywords in length, which a view compares first.
 template <size_t N> int find_keyword(const Keyword (&table)[N], const Dstr &word, int fallback) {
+  const std::string_view text = view_of(word);
   for (const Keyword &k : table) {
-    if (word == k.word)
+    if (text == k.word)
       return k.code;
   }
   return fallback;
@@ -88,8 +95,11 @@ struct Words {
 
   // Truncates the text at the first "//", inside quotes or not.
   void cut_at_comment() {
-    for (const char *p = next; p && p + 1 < end; ++p) {
-      if (p[0] == '/' && p[1] == '/') {
+    if (!next)
+      return;
+    for (const char *p = next;
+         (p = static_cast<const char *>(memchr(p, '/', end - p))) != nullptr; ++p) {
+      if (p + 1 < end && p[1] == '/') {
         end = p;
         return;
       }
@@ -114,7 +124,7 @@ bool ends_inline_block(const Dstr &line) {
   Dstr second;
   words.take(first);
   words.take(second);
-  return first == "end" && second == "inline";
+  return view_of(first) == "end" && view_of(second) == "inline";
 }
 
 }  // namespace
@@ -141,7 +151,7 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
   Words rest(line);
   Dstr w;
   rest.take(w);
-  if (w == "inline") {
+  if (view_of(w) == "inline") {
     a1 = rest.rest();
     return nux_inline;
   }
@@ -151,7 +161,7 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
     a1 = rest.rest();
     return restCode;
   }
-  if (w == "set") {
+  if (view_of(w) == "set") {
     rest.take(a1);
     a2 = rest.rest();
     return nux_set;
@@ -168,14 +178,14 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
     rest.take(*arg);
   if (w.isNull())
     return nux_nothing;
-  if (w == "begin") {
-    if (a1 == "inline") {
+  if (view_of(w) == "begin") {
+    if (view_of(a1) == "inline") {
       is_inline = true;
       return nux_nothing;
     }
     return find_keyword(beginWords, a1, nux_begin_function);
   }
-  if (w == "end")
+  if (view_of(w) == "end")
     return find_keyword(endWords, a1, nux_end_function);
   const int code = find_keyword(commands, w, nux_not_a_command);
   if (code == nux_not_a_command)
