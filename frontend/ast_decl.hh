@@ -86,26 +86,25 @@ public:
 
   static AST_Decl *narrow_from_decl(AST_Decl *d) { return d; }
 
+  // Whether nt is one of the kinds given; the node and scope views narrow by it.
+  static bool is_one_of(NodeType nt, std::initializer_list<NodeType> kinds) {
+    for (NodeType k : kinds) {
+      if (nt == k)
+        return true;
+    }
+    return false;
+  }
+
 protected:
   // The constructors that take a kind are protected in every class whose nodes may have more
   // than one kind, so that each node class's constructors fix the kinds its nodes can have.
   AST_Decl(NodeType nt, UTL_IdList *n, UTL_StrList *p);
 
-  // Whether d is a node of one of the kinds given.
-  static bool is_kind(AST_Decl *d, std::initializer_list<NodeType> kinds) {
-    if (d == nullptr)
-      return false;
-    for (NodeType k : kinds) {
-      if (d->pd_node_type == k)
-        return true;
-    }
-    return false;
-  }
   // d viewed as the node class T, whose nodes have exactly the kinds given; null for a node of
   // any other kind. As the kinds fix the class, the cast is static: a dynamic_cast walks the
   // class hierarchy, comparing type names, and costs far more.
   template <typename T> static T *kind_cast(AST_Decl *d, std::initializer_list<NodeType> kinds) {
-    return is_kind(d, kinds) ? static_cast<T *>(d) : nullptr;
+    return d != nullptr && is_one_of(d->pd_node_type, kinds) ? static_cast<T *>(d) : nullptr;
   }
 
 private:

@@ -130,13 +130,8 @@ protected:
   // any other kind (see AST_Decl::kind_cast).
   template <typename T>
   static T *scope_kind_cast(UTL_Scope *s, std::initializer_list<AST_Decl::NodeType> kinds) {
-    if (s == nullptr)
-      return nullptr;
-    for (AST_Decl::NodeType k : kinds) {
-      if (s->pd_scope_node_type == k)
-        return static_cast<T *>(s);
-    }
-    return nullptr;
+    return s != nullptr && AST_Decl::is_one_of(s->pd_scope_node_type, kinds) ? static_cast<T *>(s)
+                                                                              : nullptr;
   }
 
   // The add rule: false, after reporting, when n may not enter this scope because an existing
