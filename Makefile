@@ -3,7 +3,9 @@
 # built with AddressSanitizer and UndefinedBehaviorSanitizer; `make fuzz FUZZ_SECONDS=N` runs
 # every fuzz target for N seconds (FUZZ_JOBS at a time) and reports inputs executed and findings
 # per target. `make bench` builds and runs the benchmark of nuxc against its targets
-# (bench/run.py).
+# (bench/run.py). `make update-binding` writes what is made from the registry of binding keys,
+# bindings/keys.txt: the trace binding's templates and the key tables of
+# docs/writing-a-binding.md (scripts/gen-binding).
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
@@ -12,7 +14,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= 1
 JOBS ?= $(shell nproc)
 
-.PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean
+.PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean update-binding
 
 all: build
 
@@ -48,6 +50,9 @@ demo: bootstrap
 bench: bootstrap
 	$(MAKE) build
 	python3 bench/run.py --nuxc $(BUILD)/nuxc --work $(BUILD)/bench
+
+update-binding:
+	scripts/gen-binding
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
