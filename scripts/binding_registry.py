@@ -75,19 +75,19 @@ class Composition:
     pattern: str
     line: int
 
+    def choices(self):
+        """The pattern as a list of choices: each {a,b} group, each text between groups."""
+        parts = COMPOSE_GROUP.split(self.pattern)
+        return [part.split(",") if i % 2 else [part] for i, part in enumerate(parts)]
+
     def pieces(self):
-        """The texts the pattern joins: every alternative of a group, every text between."""
-        found = []
-        for i, part in enumerate(COMPOSE_GROUP.split(self.pattern)):
-            alternatives = part.split(",") if i % 2 else [part]
-            found.extend(a for a in alternatives if a)
-        return found
+        """The texts the pattern joins."""
+        return [piece for choice in self.choices() for piece in choice if piece]
 
     def keys(self):
         made = [""]
-        for i, part in enumerate(COMPOSE_GROUP.split(self.pattern)):
-            alternatives = part.split(",") if i % 2 else [part]
-            made = [m + a for m in made for a in alternatives]
+        for choice in self.choices():
+            made = [m + piece for m in made for piece in choice]
         return made
 
 
@@ -181,6 +181,13 @@ def validate(registry):
             seen.add(name)
     for key in registry.keys.values():
         problems += [f"{key.line}: {key.name}: {p}" for p in key_problems(registry, key)]
+    for group in sorted(set(registry.groups)):
+        if registry.groups.count(group) > 1 or not any(k.group == group
+                                                       for k in registry.keys.values()):
+            problems.append(f" group {group} is named twice or holds no key")
+    for rule in registry.compositions:
+        if any(c in piece for piece in rule.pieces() for c in "{}"):
+            problems.append(f"{rule.line}: compose {rule.pattern}: unmatched brace")
     return problems
 
 
@@ -200,6 +207,10 @@ def key_problems(registry, key):
         problems.append("a key is dotted words whose first is cc, hh or cchh")
     if not key.group:
         problems.append("the key comes before any group")
+    if key.name in registry.files:
+        problems.append("the name of a special file")
+    if not key.to:
+        problems.append("goes nowhere")
     prefix = key.name.split(".")[0]
     for place in key.to:
         destination = registry.destinations.get(place)
@@ -211,8 +222,9 @@ def key_problems(registry, key):
     for name in key.vars + key.also:
         if name not in known:
             problems.append(f"{name} is no registered variable")
-    for name in set(key.vars) & set(key.also):
-        problems.append(f"{name} is in both \"vars\" and \"also\"")
+    listed = key.vars + key.also
+    for name in sorted({n for n in listed if listed.count(n) > 1}):
+        problems.append(f"{name} is listed twice")
     return problems
 
 
