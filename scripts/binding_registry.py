@@ -272,10 +272,6 @@ def guide_tables(registry):
     return tables
 
 
-def region_names(text):
-    return [m.group("name") for m in REGION.finditer(text)]
-
-
 def fill_regions(text, tables):
     """The guide's text with every marked region holding its table (unknown regions kept)."""
     def fill(match):
@@ -290,9 +286,14 @@ def stray_trace_files(root, registry):
     return sorted(set(os.listdir(os.path.join(root, TRACE))) - kept)
 
 
+def trace_templates(registry):
+    """Path (relative to the source root) to the trace template that belongs there."""
+    return {os.path.join(TRACE, k.name): trace_template(k) for k in registry.keys.values()}
+
+
 def generated_files(root, registry):
     """Path (relative to root) to the text that belongs there."""
-    files = {os.path.join(TRACE, k.name): trace_template(k) for k in registry.keys.values()}
+    files = trace_templates(registry)
     with open(os.path.join(root, GUIDE), encoding="utf-8") as f:
         files[GUIDE] = fill_regions(f.read(), guide_tables(registry))
     return files
