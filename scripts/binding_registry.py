@@ -2,9 +2,10 @@
 
 read_registry() parses and validates the registry (its format is described at the top of the
 file). generated_files() gives the text of every file made from it: one template per key in
-bindings/trace, and docs/writing-a-binding.md with its marked tables filled in;
-stray_trace_files() the trace binding's files that no longer belong there. Used by
-scripts/gen-binding, which writes them, and by tests/bindings/check-keys, which compares them.
+bindings/trace (trace_templates()), and docs/writing-a-binding.md with its marked tables
+(guide_tables()) filled in; stray_trace_files() the trace binding's files that no longer
+belong there. Used by scripts/gen-binding, which writes them, and by tests/bindings/check-keys,
+which compares them.
 """
 import fnmatch
 import os
