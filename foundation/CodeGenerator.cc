@@ -9,8 +9,6 @@
 #include <unordered_map>
 
 #include "foundation/FatalError.hh"
-#include "foundation/ScopedName.hh"
-#include "frontend/ast_interface.hh"
 
 // One template line, without its newline, and where names occur in it.
 struct BindingLine {
@@ -179,15 +177,16 @@ Dstr CodeGenerator::with_separator(const Dstr &name) const {
 
 // Every base template sees CLASS_NAME as last defined: the class's own name before the first
 // base, then the class of the base just emitted.
-void CodeGenerator::do_class_begin(Dstr &out, const Dstr &className, AST_Interface *iface,
-                                   const char *prefix, AList *classmap) {
-  assert(variables != nullptr && iface != nullptr);
+void CodeGenerator::do_class_begin(Dstr &out, const Dstr &className,
+                                   const std::vector<Dstr> &bases, const char *prefix,
+                                   AList *classmap) {
+  assert(variables != nullptr);
   auto emit = [&](const char *suffix) { cat_binding(out, join_pieces(prefix, suffix)); };
   variables->define("CLASS_NAME", with_separator(className));
   emit(".class.begin");
-  for (long i = 0; i < iface->n_inherits(); ++i) {
+  for (size_t i = 0; i < bases.size(); ++i) {
     emit(i == 0 ? ".class.inherits.begin" : ".class.inherits.separator");
-    const Dstr base = scopedNameOf(iface->inherits()[i]->name());
+    const Dstr &base = bases[i];
     const Dstr baseClass(classmap->translate(base));
     if (baseClass.isNull())
       FatalError("Can't find class corresponding to interface ", base);
@@ -198,9 +197,10 @@ void CodeGenerator::do_class_begin(Dstr &out, const Dstr &className, AST_Interfa
   variables->define("CLASS_NAME", className);
 }
 
-void CodeGenerator::do_class_begin(FILE *f, const Dstr &className, AST_Interface *iface,
-                                   const char *prefix, AList *classmap) {
+void CodeGenerator::do_class_begin(FILE *f, const Dstr &className,
+                                   const std::vector<Dstr> &bases, const char *prefix,
+                                   AList *classmap) {
   Dstr text;
-  do_class_begin(text, className, iface, prefix, classmap);
+  do_class_begin(text, className, bases, prefix, classmap);
   fputs(text.aschar(), f);
 }

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "foundation/Dstr.hh"
 #include "foundation/Replacements.hh"
 
-class AST_Interface;
 class Types;
 struct BindingFile;
 
@@ -35,14 +35,15 @@ public:
   void set_interface(const Dstr &name);
   // A copy of a scoped name with every "::" replaced by the binding's scope separator.
   Dstr with_separator(const Dstr &name) const;
-  // Appends the opening of the class className for iface: prefix + ".class.begin", then for
-  // each base ".class.inherits.begin" (first) or ".class.inherits.separator" (later) and
-  // ".class.inherits" with the base's class from classmap, then ".class.members.begin".
-  // CLASS_NAME is left as className. A base without a class in classmap is fatal.
-  void do_class_begin(Dstr &out, const Dstr &className, AST_Interface *iface, const char *prefix,
-                      AList *classmap);
-  void do_class_begin(FILE *f, const Dstr &className, AST_Interface *iface, const char *prefix,
-                      AList *classmap);
+  // Appends the opening of the class className of an interface whose bases have the scoped
+  // names bases: prefix + ".class.begin", then for each base ".class.inherits.begin" (first) or
+  // ".class.inherits.separator" (later) and ".class.inherits" with the base's class from
+  // classmap, then ".class.members.begin". CLASS_NAME is left as className. A base without a
+  // class in classmap is fatal.
+  void do_class_begin(Dstr &out, const Dstr &className, const std::vector<Dstr> &bases,
+                      const char *prefix, AList *classmap);
+  void do_class_begin(FILE *f, const Dstr &className, const std::vector<Dstr> &bases,
+                      const char *prefix, AList *classmap);
 
   // The shared list that templates are filled from; set by the derived class, not owned.
   Replacements *variables;

@@ -8,6 +8,7 @@
 #include "frontend/ast_array.hh"
 #include "frontend/ast_expression.hh"
 #include "frontend/ast_field.hh"
+#include "frontend/ast_interface.hh"
 #include "frontend/ast_predefined_type.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union_label.hh"
@@ -92,6 +93,13 @@ Dstr scopedNameOf(AST_Expression *e) {
   Dstr global("::");
   global += scopedNameOf(static_cast<UTL_IdList *>(name->tail()));
   return global;
+}
+
+std::vector<Dstr> baseNamesOf(AST_Interface *i) {
+  std::vector<Dstr> names;
+  for (long b = 0; b < i->n_inherits(); ++b)
+    names.push_back(scopedNameOf(i->inherits()[b]));
+  return names;
 }
 
 std::vector<AST_Field *> fieldsOf(UTL_Scope *s) {

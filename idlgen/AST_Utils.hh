@@ -12,6 +12,7 @@
 
 class AST_Expression;
 class AST_Field;
+class AST_Interface;
 class AST_Type;
 class AST_UnionLabel;
 class UTL_Scope;
@@ -28,6 +29,9 @@ const Dstr &scopedNameOf(AST_Decl *d);
 // The name a symbolic constant expression was written with, joined by "::"; a name written
 // with a leading "::" keeps it ("::Color::red").
 Dstr scopedNameOf(AST_Expression *e);
+
+// The scoped names of the interface's direct bases, in the order they are written.
+std::vector<Dstr> baseNamesOf(AST_Interface *i);
 
 // The fields of a structure or exception, or the branches of a union, in declaration order.
 // Other declarations in its scope (the enumerators that an enum declared inside it adds there)

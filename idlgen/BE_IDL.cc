@@ -152,7 +152,7 @@ void BE_IDL::do_interface(Headerfile &hh, FILE *cc, AST_Interface *i, const Dstr
   cname += "_i";
   classmap->define(sname, cname);
   set_interface(sname);
-  do_class_begin(hh.bottom, cname, i, "hh", classmap);
+  do_class_begin(hh.bottom, cname, baseNamesOf(i), "hh", classmap);
 
   add_function(functions, do_constructor(hh, sname, cname), i, nullptr, sname, cname);
   for (UTL_ScopeActiveIterator m(i, UTL_Scope::SCOPE_ITER_DECLS); !m.is_done(); m.next()) {

@@ -4,6 +4,7 @@
 
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
+#include "idlgen/AST_Utils.hh"
 
 namespace {
 
@@ -96,7 +97,7 @@ void NUX::output_cc(FILE *cc, FunctionList &functions, AList *classmap) {
       current = f->idl_interface_name;
       set_interface(current);
       if (f->cc_function_name != "main")
-        do_class_begin(cc, f->cc_class_name, f->idl_interface, "cc", classmap);
+        do_class_begin(cc, f->cc_class_name, baseNamesOf(f->idl_interface), "cc", classmap);
     }
     for (const Dstr *text : {&f->cc_classvars, &f->cc_begin, &f->cc_code, &f->cc_end})
       fputs(text->aschar(), cc);

@@ -4,9 +4,11 @@
 #include "idlgen/AST_Utils.hh"
 
 #include <string>
+#include <vector>
 
 #include "IdlTree.hh"
 #include "frontend/ast_field.hh"
+#include "frontend/ast_interface.hh"
 #include "frontend/ast_type.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_union_label.hh"
@@ -78,13 +80,29 @@ TEST_F(AstUtils, FixedSizeTestOfALongChainOfStructures) {
 
 TEST_F(AstUtils, NamesOfDeclarations) {
   parse("module Bank { interface Account { exception Failed {}; }; };\n"
-        "struct Top { long a; };\n");
+        "struct Top { long a; };\n"
+        "interface Audited : Bank::Account {};\n"
+        "module Branch { interface Savings : ::Audited, Bank::Account {}; };\n");
   EXPECT_STREQ("Bank::Account", scopedNameOf(decl("Bank::Account")).aschar());
   EXPECT_STREQ("Account", nameOf(decl("Bank::Account")));
   EXPECT_STREQ("Bank::Account::Failed", scopedNameOf(decl("Bank::Account::Failed")).aschar());
   EXPECT_STREQ("Top", scopedNameOf(decl("Top")).aschar());
   EXPECT_STREQ("NT_interface", nodeType2String(decl("Bank::Account")->node_type()));
   EXPECT_STREQ("NT_pre_defined", nodeType2String(decl("long")->node_type()));
+  const struct {
+    const char *name;
+    std::vector<std::string> bases;
+  } interfaces[] = {
+      {"Bank::Account", {}},
+      {"Audited", {"Bank::Account"}},
+      {"Branch::Savings", {"Audited", "Bank::Account"}},
+  };
+  for (const auto &i : interfaces) {
+    std::vector<std::string> bases;
+    for (const Dstr &base : baseNamesOf(AST_Interface::narrow_from_decl(decl(i.name))))
+      bases.push_back(base.aschar());
+    EXPECT_EQ(i.bases, bases) << i.name;
+  }
 }
 
 // Every label of a union, as "value/name" joined by blanks: the label's value (or "default")

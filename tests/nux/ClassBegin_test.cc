@@ -1,6 +1,6 @@
-// Unit tests of class openings over interfaces of the syntax tree: scoped names without the
-// root's leading "::", the base-list templates with CLASS_NAME as each one sees it, and a base
-// that has no generated class.
+// Unit tests of scoped names without the root's leading "::" and of class openings: the
+// base-list templates with CLASS_NAME as each one sees it, and a base that has no generated
+// class.
 #include "foundation/CodeGenerator.hh"
 #include "foundation/ScopedName.hh"
 
@@ -9,8 +9,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "frontend/ast_interface.hh"
-#include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
 
 namespace {
@@ -27,15 +25,9 @@ UTL_IdList *scoped(std::initializer_list<const char *> parts) {
 class ClassBeginTest : public testing::Test {
 protected:
   ClassBeginTest() : generator(Dstr(TRACE_BINDING)) {
-    if (!idl_global)
-      idl_global = new IDL_GlobalData;
     generator.variables = &variables;
     classmap.define("Bank::A", "Bank_A_i");
     classmap.define("B", "B_i");
-  }
-
-  AST_Interface *interface(UTL_IdList *name, AST_Interface **bases, long n) {
-    return new AST_Interface(name, bases, n, nullptr);
   }
 
   CodeGenerator generator;
@@ -51,12 +43,8 @@ TEST(ScopedName, JoinsIdentifiersWithoutTheRootsEmptyName) {
 }
 
 TEST_F(ClassBeginTest, BaseTemplatesSeeTheClassNameAsLastDefined) {
-  AST_Interface *a = interface(scoped({"", "Bank", "A"}), nullptr, 0);
-  AST_Interface *b = interface(scoped({"", "B"}), nullptr, 0);
-  AST_Interface *bases[] = {a, b};
   Dstr out;
-  generator.do_class_begin(out, Dstr("Bank::C_i"), interface(scoped({"", "Bank", "C"}), bases, 2),
-                           "hh", &classmap);
+  generator.do_class_begin(out, Dstr("Bank::C_i"), {Dstr("Bank::A"), Dstr("B")}, "hh", &classmap);
   EXPECT_STREQ("[hh.class.begin] class_name=<Bank.C_i>\n"
                "[hh.class.inherits.begin] class_name=<Bank.C_i>\n"
                "[hh.class.inherits] class_name=<Bank_A_i>\n"
@@ -67,16 +55,14 @@ TEST_F(ClassBeginTest, BaseTemplatesSeeTheClassNameAsLastDefined) {
   EXPECT_STREQ("Bank::C_i", variables.translate("CLASS_NAME").aschar());
 
   Dstr plain;
-  generator.do_class_begin(plain, Dstr("A_i"), a, "cc", &classmap);
+  generator.do_class_begin(plain, Dstr("A_i"), {}, "cc", &classmap);
   EXPECT_STREQ("[cc.class.begin] class_name=<A_i>\n[cc.class.members.begin] class_name=<A_i>\n",
                plain.aschar());
 }
 
 TEST_F(ClassBeginTest, BaseWithoutClassIsFatal) {
-  AST_Interface *unknown[] = {interface(scoped({"", "Bank", "Z"}), nullptr, 0)};
   Dstr out;
-  EXPECT_EXIT(generator.do_class_begin(out, Dstr("C_i"), interface(scoped({"", "C"}), unknown, 1),
-                                       "hh", &classmap),
+  EXPECT_EXIT(generator.do_class_begin(out, Dstr("C_i"), {Dstr("Bank::Z")}, "hh", &classmap),
               testing::ExitedWithCode(255),
               "^Fatal Error: Can't find class corresponding to interface Bank::Z\n$");
 }
