@@ -1,4 +1,4 @@
-// AST_Decl: construction from the global state, full names, pragmas and ancestry.
+// AST_Decl: construction from the global state, full names and their text, pragmas and ancestry.
 #include "frontend/ast_decl.hh"
 
 #include "frontend/utl_global.hh"
@@ -36,6 +36,13 @@ void AST_Decl::compute_full_name(UTL_IdList *n) {
 void AST_Decl::set_name(UTL_IdList *n) {
   pd_name = n;
   pd_local_name = n == nullptr ? nullptr : n->last_component();
+  pd_scoped_name_text = nullptr;
+}
+
+const char *AST_Decl::scoped_name_text() {
+  if (pd_scoped_name_text == nullptr)
+    pd_scoped_name_text = UTL_arena_copy(joined_scoped_name(pd_name).c_str());
+  return pd_scoped_name_text;
 }
 
 void AST_Decl::add_pragmas(UTL_StrList *p) {

@@ -9,7 +9,6 @@
 
 #include "frontend/utl_arena.hh"
 
-class Dstr;
 class Identifier;
 class UTL_IdList;
 class UTL_Scope;
@@ -73,10 +72,10 @@ public:
   bool added() { return pd_added; }
   void set_added(bool a) { pd_added = a; }
 
-  // Where the code generators keep the node's scoped name once they have joined it: they ask
-  // for the names of the same types at every operation and argument, and the tree does not
-  // change once parsed. The front end never reads it.
-  const Dstr *&scoped_name_kept() { return pd_scoped_name_kept; }
+  // The full name as one text, joined as joined_scoped_name joins it: "Bank::Account". It is
+  // joined at the first request and kept, as the code generators ask for the names of the same
+  // types at every operation and argument; set_name forgets it.
+  const char *scoped_name_text();
 
   // True when this node is d or lies inside d.
   bool has_ancestor(AST_Decl *d);
@@ -120,7 +119,7 @@ private:
   Identifier *pd_local_name = nullptr;
   UTL_StrList *pd_pragmas;
   bool pd_added = false;
-  const Dstr *pd_scoped_name_kept = nullptr;
+  const char *pd_scoped_name_text = nullptr;
 };
 
 #endif

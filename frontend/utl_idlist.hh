@@ -3,6 +3,8 @@
 #ifndef FRONTEND_UTL_IDLIST_HH
 #define FRONTEND_UTL_IDLIST_HH
 
+#include <string>
+
 #include "frontend/utl_identifier.hh"
 #include "frontend/utl_list.hh"
 #include "frontend/utl_string.hh"
@@ -36,6 +38,9 @@ protected:
 
 // A one-component scoped name holding a copy of text.
 UTL_IdList *create_scoped_name(const char *text);
+// The identifiers of a scoped name joined by "::". A "::" goes only after text, so the tree
+// root's empty first name adds none: {"", "Bank", "Account"} gives "Bank::Account".
+std::string joined_scoped_name(UTL_IdList *name);
 
 class UTL_StrlistActiveIterator : public UTL_TypedListActiveIterator<UTL_StrList, UTL_String> {
 public:

@@ -28,8 +28,7 @@ void read_and_look_up() {
   Types types(Dstr(scratch_directory().c_str()), &variables);
   for (int pt = Types::ret; pt <= Types::inout; ++pt) {
     for (const Lookup &l : lookups)
-      (void)types.mapType("sub", l.kind, Dstr(l.name), static_cast<Types::parmtype>(pt),
-                          Dstr("base"));
+      (void)types.mapType("sub", l.kind, l.name, static_cast<Types::parmtype>(pt), Dstr("base"));
   }
 }
 

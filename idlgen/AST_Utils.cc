@@ -77,13 +77,7 @@ const char *nameOf(AST_Decl *d) {
   return name ? name : "";
 }
 
-// The name is joined once and kept in the node, which lives until the process exits.
-const Dstr &scopedNameOf(AST_Decl *d) {
-  const Dstr *&kept = d->scoped_name_kept();
-  if (kept == nullptr)
-    kept = new Dstr(scopedNameOf(d->name()));
-  return *kept;
-}
+const char *scopedNameOf(AST_Decl *d) { return d->scoped_name_text(); }
 
 Dstr scopedNameOf(AST_Expression *e) {
   UTL_IdList *name = e->n();

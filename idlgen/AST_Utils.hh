@@ -24,8 +24,8 @@ const char *nodeType2String(AST_Decl::NodeType nt);
 const char *nameOf(AST_Decl *d);
 
 // The declaration's full name joined by "::", without the root's leading "::": "Bank::Account".
-// Made at the first request and kept, as the tree does not change once parsed.
-const Dstr &scopedNameOf(AST_Decl *d);
+// The text is kept in the node, so it stays put until the process exits.
+const char *scopedNameOf(AST_Decl *d);
 // The name a symbolic constant expression was written with, joined by "::"; a name written
 // with a leading "::" keeps it ("::Color::red").
 Dstr scopedNameOf(AST_Expression *e);

@@ -30,11 +30,13 @@ const char *const localType = "local type";
 // "unsigned" written "u", so that every predefined type has a key of its own: "unsigned long"
 // gives "ulong", "unsigned long long" "ulonglong", "long double" "longdouble"; one word stays.
 // The usual name is one word, which is its own key and is returned itself; any other key is
-// made in key.
-const Dstr &predefined_key(const Dstr &name, Dstr &key) {
-  if (name == "unsigned")
-    return key = "u";
-  if (!name.isNull() && strpbrk(name.asrawchar(), " \t\n\v\f\r\"") == nullptr)
+// made in key. No name has the key "".
+const char *predefined_key(const char *name, Dstr &key) {
+  if (name == nullptr)
+    return "";
+  if (strcmp(name, "unsigned") == 0)
+    return (key = "u").aschar();
+  if (strpbrk(name, " \t\n\v\f\r\"") == nullptr)
     return name;
   Dstr rest(name);
   Dstr word;
@@ -46,7 +48,7 @@ const Dstr &predefined_key(const Dstr &name, Dstr &key) {
   }
   for (; !word.isNull(); rest /= word)
     key += word;
-  return key;
+  return key.aschar();
 }
 
 // A subname as the text it is written with: none is written "".
@@ -119,7 +121,7 @@ Types::parmtype Types::direction2parmtype(AST_Argument::Direction d) {
   return kinds[d];
 }
 
-const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt,
+const Dstr &Types::mapType(const char *subname, const char *kind, const char *name, parmtype pt,
                            const Dstr &basesub) {
   static Dstr translation;
   const char *ptWord = parmtype2string(pt);
@@ -149,17 +151,17 @@ const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &na
   return translation;
 }
 
-const Dstr &Types::mapType(const char *subname, const char *kind, const Dstr &name,
+const Dstr &Types::mapType(const char *subname, const char *kind, const char *name,
                            parmtype pt) {
   return mapType(subname, kind, name, pt, Dstr());
 }
 
 const Dstr &Types::mapType(const char *kind, const char *name, parmtype pt) {
-  return mapType(name, kind, Dstr(name), pt);
+  return mapType(name, kind, name, pt);
 }
 
 const Dstr &Types::mapType(const char *kind, const Dstr &name, parmtype pt) {
-  return mapType(name.asrawchar(), kind, name, pt);
+  return mapType(name.asrawchar(), kind, name.asrawchar(), pt);
 }
 
 const Dstr &Types::mapType(const char *kind, const char *name, AST_Argument::Direction d) {
@@ -171,17 +173,16 @@ const Dstr &Types::mapType(const char *kind, AST_Argument::Direction d) {
 }
 
 const Dstr &Types::mapType(const char *kind, parmtype pt) {
-  static const Dstr localTypeName(localType);
-  return mapType(localType, kind, localTypeName, pt);
+  return mapType(localType, kind, localType, pt);
 }
 
 const Dstr &Types::mapType(const Dstr &kind, parmtype pt) { return mapType(kind.aschar(), pt); }
 
 const Dstr &Types::mapType(AST_Type *t, parmtype pt, bool kludge) {
-  const Dstr &name = scopedNameOf(t);
+  const char *name = scopedNameOf(t);
   if (AST_Typedef *td = AST_Typedef::narrow_from_decl(t))
-    return mapType(name.aschar(), td->base_type(), pt, kludge);
-  return map_node(name.aschar(), t, name, pt, kludge);
+    return mapType(name, td->base_type(), pt, kludge);
+  return map_node(name, t, name, pt, kludge);
 }
 
 // A chain of typedefs is written under the outermost name, which the caller passes as subname.
@@ -211,9 +212,9 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
       enclosing.push_back({name, q});
       t = q->base_type();
       if (AST_Typedef::narrow_from_decl(t))
-        name = scopedNameOf(t).aschar();
+        name = scopedNameOf(t);
       else
-        mapping = &map_node(scopedNameOf(t).aschar(), t, scopedNameOf(t), pt, kludge);
+        mapping = &map_node(scopedNameOf(t), t, scopedNameOf(t), pt, kludge);
     }
   }
   for (auto e = enclosing.rbegin(); e != enclosing.rend(); ++e) {
@@ -230,7 +231,7 @@ const Dstr &Types::mapType(AST_Type *t, AST_Argument::Direction d) {
 }
 
 // name is t's own scoped name.
-const Dstr &Types::map_node(const char *subname, AST_Type *t, const Dstr &name, parmtype pt,
+const Dstr &Types::map_node(const char *subname, AST_Type *t, const char *name, parmtype pt,
                             bool kludge) {
   const AST_Decl::NodeType nt = t->node_type();
   const char *fixedKind = nt == AST_Decl::NT_struct  ? "NT_struct_fixed"

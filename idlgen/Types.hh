@@ -33,9 +33,9 @@ public:
   // pt, with TYPESSUBNAME = subname and BASESUBNAME = basesub filled in. A missing or
   // "unimplemented" mapping records its message with IgnorableError and gives a null string.
   // Every form returns the same static string, which the next call overwrites.
-  const Dstr &mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt,
+  const Dstr &mapType(const char *subname, const char *kind, const char *name, parmtype pt,
                       const Dstr &basesub);
-  const Dstr &mapType(const char *subname, const char *kind, const Dstr &name, parmtype pt);
+  const Dstr &mapType(const char *subname, const char *kind, const char *name, parmtype pt);
   const Dstr &mapType(const char *kind, const char *name, parmtype pt);
   const Dstr &mapType(const char *kind, const Dstr &name, parmtype pt);
   const Dstr &mapType(const char *kind, const char *name, AST_Argument::Direction d);
@@ -63,7 +63,7 @@ private:
 
   void read_line(const Dstr &line, int number, const Dstr &path);
   // The mapping of a node that is neither a typedef nor a sequence handled by its element.
-  const Dstr &map_node(const char *subname, AST_Type *t, const Dstr &name, parmtype pt,
+  const Dstr &map_node(const char *subname, AST_Type *t, const char *name, parmtype pt,
                        bool kludge);
 
   Replacements *reps;

@@ -72,6 +72,13 @@ TEST_F(TreeTest, FullNamesFollowTheDefiningScopes) {
   EXPECT_EQ("::long", text_of(type(E::EXPR_LONG)->name()));
   EXPECT_EQ("", text_of(root()->name()));
   EXPECT_TRUE(f->has_ancestor(ScopeAsDecl(stack()->bottom())));
+
+  // As one text, without the root's empty name; a new name replaces the text kept.
+  EXPECT_STREQ("M::I::f", f->scoped_name_text());
+  EXPECT_STREQ("long", type(E::EXPR_LONG)->scoped_name_text());
+  EXPECT_STREQ("", root()->scoped_name_text());
+  f->set_name(scoped({"", "M", "g"}));
+  EXPECT_STREQ("M::g", f->scoped_name_text());
 }
 
 TEST_F(TreeTest, NodesComeFromTheInstalledFactory) {

@@ -83,10 +83,10 @@ TEST_F(AstUtils, NamesOfDeclarations) {
         "struct Top { long a; };\n"
         "interface Audited : Bank::Account {};\n"
         "module Branch { interface Savings : ::Audited, Bank::Account {}; };\n");
-  EXPECT_STREQ("Bank::Account", scopedNameOf(decl("Bank::Account")).aschar());
+  EXPECT_STREQ("Bank::Account", scopedNameOf(decl("Bank::Account")));
   EXPECT_STREQ("Account", nameOf(decl("Bank::Account")));
-  EXPECT_STREQ("Bank::Account::Failed", scopedNameOf(decl("Bank::Account::Failed")).aschar());
-  EXPECT_STREQ("Top", scopedNameOf(decl("Top")).aschar());
+  EXPECT_STREQ("Bank::Account::Failed", scopedNameOf(decl("Bank::Account::Failed")));
+  EXPECT_STREQ("Top", scopedNameOf(decl("Top")));
   EXPECT_STREQ("NT_interface", nodeType2String(decl("Bank::Account")->node_type()));
   EXPECT_STREQ("NT_pre_defined", nodeType2String(decl("long")->node_type()));
   const struct {
