@@ -77,6 +77,8 @@ const char *nameOf(AST_Decl *d) {
   return name ? name : "";
 }
 
+Dstr scopedNameOf(UTL_IdList *name) { return Dstr(joined_scoped_name(name).c_str()); }
+
 const char *scopedNameOf(AST_Decl *d) { return d->scoped_name_text(); }
 
 Dstr scopedNameOf(AST_Expression *e) {

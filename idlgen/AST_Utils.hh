@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "foundation/Dstr.hh"
-#include "foundation/ScopedName.hh"
 #include "frontend/ast_decl.hh"
 
 class AST_Expression;
@@ -15,6 +14,7 @@ class AST_Field;
 class AST_Interface;
 class AST_Type;
 class AST_UnionLabel;
+class UTL_IdList;
 class UTL_Scope;
 
 // The kind name of a node type, "NT_module" to "NT_pre_defined"; the type map is keyed by it.
@@ -23,6 +23,9 @@ const char *nodeType2String(AST_Decl::NodeType nt);
 // The declaration's local name (the last identifier of its scoped name).
 const char *nameOf(AST_Decl *d);
 
+// A scoped name of the front end joined by "::". The tree root's empty name adds no leading
+// "::", so Account in module Bank gives "Bank::Account".
+Dstr scopedNameOf(UTL_IdList *name);
 // The declaration's full name joined by "::", without the root's leading "::": "Bank::Account".
 // The text is kept in the node, so it stays put until the process exits.
 const char *scopedNameOf(AST_Decl *d);

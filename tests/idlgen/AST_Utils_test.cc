@@ -3,6 +3,7 @@
 // expressions, and the values of case labels of every discriminator kind.
 #include "idlgen/AST_Utils.hh"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "frontend/ast_type.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_union_label.hh"
+#include "frontend/utl_idlist.hh"
 #include "frontend/utl_scope.hh"
 
 namespace {
@@ -76,6 +78,23 @@ TEST_F(AstUtils, FixedSizeTestOfALongChainOfStructures) {
   parse(idl);
   EXPECT_TRUE(is_fixed(type("S" + std::to_string(length - 1))));
   EXPECT_FALSE(is_fixed(type("Variable")));
+}
+
+// A scoped name made of the identifiers parts.
+UTL_IdList *scoped(std::initializer_list<const char *> parts) {
+  UTL_IdList *list = nullptr;
+  for (const char *part : parts) {
+    UTL_IdList *cell = create_scoped_name(part);
+    list = list ? static_cast<UTL_IdList *>(list->nconc(cell)) : cell;
+  }
+  return list;
+}
+
+TEST(ScopedName, JoinsIdentifiersWithoutTheRootsEmptyName) {
+  EXPECT_STREQ("Bank::Account", scopedNameOf(scoped({"", "Bank", "Account"})).aschar());
+  EXPECT_STREQ("Outer::Inner::X", scopedNameOf(scoped({"Outer", "Inner", "X"})).aschar());
+  EXPECT_STREQ("X", scopedNameOf(scoped({"X"})).aschar());
+  EXPECT_STREQ("", scopedNameOf(scoped({""})).aschar());
 }
 
 TEST_F(AstUtils, NamesOfDeclarations) {

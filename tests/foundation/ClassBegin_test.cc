@@ -1,26 +1,10 @@
-// Unit tests of scoped names without the root's leading "::" and of class openings: the
-// base-list templates with CLASS_NAME as each one sees it, and a base that has no generated
-// class.
+// Unit tests of class openings over the trace binding: the base-list templates with
+// CLASS_NAME as each one sees it, and a base that has no generated class.
 #include "foundation/CodeGenerator.hh"
-#include "foundation/ScopedName.hh"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <initializer_list>
-
-#include "frontend/utl_idlist.hh"
-
 namespace {
-
-UTL_IdList *scoped(std::initializer_list<const char *> parts) {
-  UTL_IdList *list = nullptr;
-  for (const char *part : parts) {
-    UTL_IdList *cell = new UTL_IdList(new Identifier(strdup(part)), nullptr);
-    list = list ? static_cast<UTL_IdList *>(list->nconc(cell)) : cell;
-  }
-  return list;
-}
 
 class ClassBeginTest : public testing::Test {
 protected:
@@ -34,13 +18,6 @@ protected:
   Replacements variables;
   AList classmap;
 };
-
-TEST(ScopedName, JoinsIdentifiersWithoutTheRootsEmptyName) {
-  EXPECT_STREQ("Bank::Account", scopedNameOf(scoped({"", "Bank", "Account"})).aschar());
-  EXPECT_STREQ("Outer::Inner::X", scopedNameOf(scoped({"Outer", "Inner", "X"})).aschar());
-  EXPECT_STREQ("X", scopedNameOf(scoped({"X"})).aschar());
-  EXPECT_STREQ("", scopedNameOf(scoped({""})).aschar());
-}
 
 TEST_F(ClassBeginTest, BaseTemplatesSeeTheClassNameAsLastDefined) {
   Dstr out;
