@@ -1,0 +1,1 @@
+#include "depwrite/MakefileFragment.hh"

@@ -1,0 +1,4 @@
+#ifndef DEPWRITE_MAKEFILEFRAGMENT_HH
+#define DEPWRITE_MAKEFILEFRAGMENT_HH
+#include "foundation/Dstr.hh"
+#endif

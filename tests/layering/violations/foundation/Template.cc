@@ -1,0 +1,4 @@
+#include <cstdio>
+#include "foundation/Template.hh"
+
+#include "frontend/ast_node.hh"

@@ -1,0 +1,3 @@
+#include "frontend/ast_node.hh"
+
+#include "foundation/Template.hh"

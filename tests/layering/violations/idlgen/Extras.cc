@@ -1,0 +1,1 @@
+// Not in the graph.

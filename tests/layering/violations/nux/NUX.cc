@@ -1,0 +1,3 @@
+#include "nux/NUX.hh"
+
+#include "idlgen/Generator.hh"

@@ -1,0 +1,3 @@
+#ifndef NUX_NUX_HH
+#define NUX_NUX_HH
+#endif
