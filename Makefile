@@ -3,7 +3,8 @@
 # built with AddressSanitizer and UndefinedBehaviorSanitizer; `make fuzz FUZZ_SECONDS=N` runs
 # every fuzz target for N seconds (FUZZ_JOBS at a time) and reports inputs executed and findings
 # per target. `make bench` builds and runs the benchmark of nuxc against its targets
-# (bench/run.py). `make update-binding` writes what is made from the registry of binding keys,
+# (bench/run.py). `make package` builds the Debian package of the installed tree.
+# `make update-binding` writes what is made from the registry of binding keys,
 # bindings/keys.txt: the trace binding's templates and the key tables of
 # docs/writing-a-binding.md (scripts/gen-binding).
 BUILD ?= build
@@ -14,7 +15,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= 1
 JOBS ?= $(shell nproc)
 
-.PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean update-binding
+.PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean update-binding \
+        package
 
 all: build
 
@@ -46,6 +48,11 @@ fuzz: bootstrap
 demo: bootstrap
 	$(MAKE) build
 	scripts/demo $(BUILD)
+
+# The Debian package of everything that cmake --install installs: $(BUILD)/nuxc_VERSION_ARCH.deb.
+package: bootstrap
+	$(MAKE) build
+	cd $(BUILD) && cpack -G DEB
 
 bench: bootstrap
 	$(MAKE) build

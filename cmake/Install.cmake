@@ -57,4 +57,4 @@ add_custom_target(man-pages ALL DEPENDS ${man_outputs})
 install(FILES ${man_outputs} DESTINATION share/man/man1)
 
 install(FILES README.md DESTINATION share/doc/nuxc)
-install(DIRECTORY docs examples DESTINATION share/doc/nuxc)
+install(DIRECTORY docs examples DESTINATION share/doc/nuxc PATTERN .gitignore EXCLUDE)
