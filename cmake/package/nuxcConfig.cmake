@@ -5,6 +5,13 @@
 #   NUXC_OMNIORB_BINDING                    the omniorb binding's folder
 # and the functions of nuxcFunctions.cmake. Every path is found from this file's place, so an
 # installed tree can be moved (or unpacked under another root) and still be used.
+# The generate functions give their commands depfiles, which the Makefile generators take from
+# CMake 3.20 on.
+if(CMAKE_VERSION VERSION_LESS 3.20)
+  set(${CMAKE_FIND_PACKAGE_NAME}_FOUND FALSE)
+  set(${CMAKE_FIND_PACKAGE_NAME}_NOT_FOUND_MESSAGE "nuxc's CMake package needs CMake 3.20 or later")
+  return()
+endif()
 get_filename_component(_nuxc_prefix "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
 
 set(NUXC_OMNIORB_BINDING "${_nuxc_prefix}/share/nuxc/bindings/omniorb")
