@@ -116,79 +116,113 @@ void emit_condition(NUX &nux, Compilation &c, Arguments &a, ConditionEmitter emi
   (nux.*emit)(a.a1, a.a2, a.a3, a.a4, a.a5);
 }
 
-// The handler of each command code, in code order. Expressions are rewritten to the prefixed
-// names of declared variables before the emitters see them.
-const Handler handlers[nux_command_count] = {
-    /* nothing */ [](NUX &, Compilation &, Arguments &) {},
-    /* begin */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      nux.do_begin_function(*c.functions, c.declarations, a.a1);
-    },
-    /* create */ create_line,
-    /* serve */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      nux.do_serve(c.host, a.a1, server_file(nux.lineNumber));
-    },
-    /* return */
-    [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_return); },
-    /* end */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); },
-    /* declare */ declare_line,
-    /* use */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      nux.do_use(*c.functions, c.declarations, a.a1, &c.classmap);
-    },
-    /* bind */ bind_line,
-    /* inline */ [](NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); },
-    /* print */
-    [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_print); },
-    /* println */
-    [](NUX &nux, Compilation &c, Arguments &a) { emit_expression(nux, c, a.a1, &NUX::do_println); },
-    /* if */
-    [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_if); },
-    /* else */ [](NUX &nux, Compilation &, Arguments &) { nux.do_else(); },
-    /* end if */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_if(); },
-    /* begin script */ [](NUX &nux, Compilation &, Arguments &) { nux.do_begin_script(); },
-    /* end script */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_script(); },
-    /* call */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      emit_expression(nux, c, a.a1, &NUX::do_call_case);
-    },
-    /* default */ [](NUX &nux, Compilation &, Arguments &) { nux.do_default_case(); },
-    /* assert */
-    [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_assert); },
-    /* catch */ catch_line,
-    /* try */ [](NUX &nux, Compilation &, Arguments &) { nux.do_try(); },
-    /* begin test */
-    [](NUX &nux, Compilation &c, Arguments &a) { nux.do_begin_test(a.a2, c.header); },
-    /* end test */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_test(); },
-    /* fail */ [](NUX &nux, Compilation &, Arguments &) { nux.do_fail(); },
-    /* nogo */ [](NUX &nux, Compilation &, Arguments &) { nux.do_nogo(); },
-    /* while */
-    [](NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_while); },
-    /* end while */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_while(); },
-    /* read */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a2);
-      nux.do_read(a.a1, a.a2);
-    },
-    /* begin timedloop */
-    [](NUX &nux, Compilation &, Arguments &a) { nux.do_begin_timedloop(a.a2); },
-    /* end timedloop */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_timedloop(); },
-    /* fork */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_fork(a.a1); },
-    /* begin loop */ [](NUX &nux, Compilation &, Arguments &a) { nux.do_begin_loop(a.a2); },
-    /* end loop */ [](NUX &nux, Compilation &, Arguments &) { nux.do_end_loop(); },
-    /* clearcounter */ [](NUX &nux, Compilation &, Arguments &) { nux.do_clearcounter(); },
-    /* set */
-    [](NUX &nux, Compilation &c, Arguments &a) {
-      c.declarations.do_subs_Java(a.a1);
-      c.declarations.do_subs_Java(a.a2);
-      nux.do_set(a.a1, a.a2);
-    },
-    /* not a command */
-    [](NUX &nux, Compilation &, Arguments &) {
-      FatalError("Parse error on line ", nux.lineNumber, " of NUX file");
-    },
+// The handlers of the commands, named in NUX_commands.def. Expressions are rewritten to the
+// prefixed names of declared variables before the emitters see them.
+
+void nothing_line(NUX &, Compilation &, Arguments &) {}
+
+void begin_function_line(NUX &nux, Compilation &c, Arguments &a) {
+  nux.do_begin_function(*c.functions, c.declarations, a.a1);
+}
+
+void serve_line(NUX &nux, Compilation &c, Arguments &a) {
+  nux.do_serve(c.host, a.a1, server_file(nux.lineNumber));
+}
+
+void return_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_expression(nux, c, a.a1, &NUX::do_return);
+}
+
+void end_function_line(NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); }
+
+void use_line(NUX &nux, Compilation &c, Arguments &a) {
+  nux.do_use(*c.functions, c.declarations, a.a1, &c.classmap);
+}
+
+void inline_line(NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); }
+
+void print_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_expression(nux, c, a.a1, &NUX::do_print);
+}
+
+void println_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_expression(nux, c, a.a1, &NUX::do_println);
+}
+
+void if_line(NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_if); }
+
+void else_line(NUX &nux, Compilation &, Arguments &) { nux.do_else(); }
+
+void end_if_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_if(); }
+
+void begin_script_line(NUX &nux, Compilation &, Arguments &) { nux.do_begin_script(); }
+
+void end_script_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_script(); }
+
+void call_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_expression(nux, c, a.a1, &NUX::do_call_case);
+}
+
+void default_line(NUX &nux, Compilation &, Arguments &) { nux.do_default_case(); }
+
+void assert_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_condition(nux, c, a, &NUX::do_assert);
+}
+
+void try_line(NUX &nux, Compilation &, Arguments &) { nux.do_try(); }
+
+void begin_test_line(NUX &nux, Compilation &c, Arguments &a) {
+  nux.do_begin_test(a.a2, c.header);
+}
+
+void end_test_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_test(); }
+
+void fail_line(NUX &nux, Compilation &, Arguments &) { nux.do_fail(); }
+
+void nogo_line(NUX &nux, Compilation &, Arguments &) { nux.do_nogo(); }
+
+void while_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_condition(nux, c, a, &NUX::do_while);
+}
+
+void end_while_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_while(); }
+
+void read_line(NUX &nux, Compilation &c, Arguments &a) {
+  c.declarations.do_subs_Java(a.a2);
+  nux.do_read(a.a1, a.a2);
+}
+
+void begin_timedloop_line(NUX &nux, Compilation &, Arguments &a) {
+  nux.do_begin_timedloop(a.a2);
+}
+
+void end_timedloop_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_timedloop(); }
+
+void fork_line(NUX &nux, Compilation &, Arguments &a) { nux.do_fork(a.a1); }
+
+void begin_loop_line(NUX &nux, Compilation &, Arguments &a) { nux.do_begin_loop(a.a2); }
+
+void end_loop_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_loop(); }
+
+void clearcounter_line(NUX &nux, Compilation &, Arguments &) { nux.do_clearcounter(); }
+
+void set_line(NUX &nux, Compilation &c, Arguments &a) {
+  c.declarations.do_subs_Java(a.a1);
+  c.declarations.do_subs_Java(a.a2);
+  nux.do_set(a.a1, a.a2);
+}
+
+void not_a_command_line(NUX &nux, Compilation &, Arguments &) {
+  FatalError("Parse error on line ", nux.lineNumber, " of NUX file");
+}
+
+// The handler of each command code, in code order.
+const Handler handlers[] = {
+#define NUX_COMMAND(name, handler) handler,
+#include "nux/NUX_commands.def"
 };
+static_assert(sizeof handlers / sizeof handlers[0] == nux_command_count,
+              "one handler per command code");
 
 // t formatted by strftime, as UTC or local time; empty when the time cannot be shown.
 Dstr format_time(time_t t, bool utc, const char *format) {

@@ -1,6 +1,7 @@
-// NUX_line_parser: keyword tables and the classification of one script line. Lines inside an
-// inline block, and the text after "inline", pass through whole; "print", "println", "return"
-// and "set" take the rest of the line; every other command takes up to six words.
+// NUX_line_parser: the classification of one script line, through keyword tables made from
+// NUX_commands.def. Lines inside an inline block, and the text after "inline", pass through
+// whole; "print", "println", "return" and "set" take the rest of the line; every other command
+// takes up to six words.
 #include "nux/NUX_line_parser.hh"
 
 #include <cstddef>
@@ -15,32 +16,43 @@ struct Keyword {
   int code;
 };
 
-// Commands whose argument is the rest of the line after the keyword.
+// The keywords of each way a command is recognised, from NUX_commands.def.
+
+// The argument is the rest of the line after the keyword, "//" included.
+const Keyword uncutRestCommands[] = {
+#define NUX_UNCUT_REST(name, keyword, handler) {keyword, nux_##name},
+#include "nux/NUX_commands.def"
+};
+
+// The argument is the rest of the line after the keyword, cut at "//".
 const Keyword restCommands[] = {
-    {"print", nux_print}, {"println", nux_println}, {"return", nux_return}};
+#define NUX_REST_OF_LINE(name, keyword, handler) {keyword, nux_##name},
+#include "nux/NUX_commands.def"
+};
+
+// The first argument is the word after the keyword, the second what follows it.
+const Keyword wordThenRestCommands[] = {
+#define NUX_WORD_THEN_REST(name, keyword, handler) {keyword, nux_##name},
+#include "nux/NUX_commands.def"
+};
 
 // Second words after "begin"; any other names a function.
-const Keyword beginWords[] = {{"script", nux_begin_script},
-                              {"test", nux_begin_test},
-                              {"timedloop", nux_begin_timedloop},
-                              {"loop", nux_begin_loop}};
+const Keyword beginWords[] = {
+#define NUX_AFTER_BEGIN(name, keyword, handler) {keyword, nux_##name},
+#include "nux/NUX_commands.def"
+};
 
 // Second words after "end"; any other names a function.
-const Keyword endWords[] = {{"if", nux_end_if},
-                            {"script", nux_end_script},
-                            {"test", nux_end_test},
-                            {"timedloop", nux_end_timedloop},
-                            {"loop", nux_end_loop},
-                            {"while", nux_end_while}};
+const Keyword endWords[] = {
+#define NUX_AFTER_END(name, keyword, handler) {keyword, nux_##name},
+#include "nux/NUX_commands.def"
+};
 
 // Commands named by their first word alone.
 const Keyword commands[] = {
-    {"create", nux_create},   {"serve", nux_serve},   {"call", nux_call},
-    {"default", nux_default}, {"declare", nux_declare}, {"if", nux_if},
-    {"else", nux_else},       {"use", nux_use},       {"bind", nux_bind},
-    {"assert", nux_assert},   {"catch", nux_catch},   {"try", nux_try},
-    {"fail", nux_fail},       {"nogo", nux_nogo},     {"while", nux_while},
-    {"read", nux_read},       {"fork", nux_fork},     {"clearcounter", nux_clearcounter}};
+#define NUX_FIRST_WORD(name, keyword, handler) {keyword, nux_##name},
+#include "nux/NUX_commands.def"
+};
 
 // The text of word; a null word is empty, which no keyword is.
 std::string_view view_of(const Dstr &word) { return {word.aschar(), word.length()}; }
@@ -151,9 +163,10 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
   Words rest(line);
   Dstr w;
   rest.take(w);
-  if (view_of(w) == "inline") {
+  const int uncutCode = find_keyword(uncutRestCommands, w, nux_not_a_command);
+  if (uncutCode != nux_not_a_command) {
     a1 = rest.rest();
-    return nux_inline;
+    return uncutCode;
   }
   rest.cut_at_comment();
   const int restCode = find_keyword(restCommands, w, nux_not_a_command);
@@ -161,10 +174,11 @@ int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr 
     a1 = rest.rest();
     return restCode;
   }
-  if (view_of(w) == "set") {
+  const int wordThenRestCode = find_keyword(wordThenRestCommands, w, nux_not_a_command);
+  if (wordThenRestCode != nux_not_a_command) {
     rest.take(a1);
     a2 = rest.rest();
-    return nux_set;
+    return wordThenRestCode;
   }
 
   // The words are taken again from the line cut at its first "//". Unless that cut falls

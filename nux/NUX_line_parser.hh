@@ -6,45 +6,11 @@
 
 #include "foundation/Dstr.hh"
 
-// The command codes parse returns; nux_command_count is one past the last.
+// The command codes parse returns, one per line of NUX_commands.def in its order;
+// nux_command_count is one past the last.
 enum NuxCommand {
-  nux_nothing,
-  nux_begin_function,
-  nux_create,
-  nux_serve,
-  nux_return,
-  nux_end_function,
-  nux_declare,
-  nux_use,
-  nux_bind,
-  nux_inline,
-  nux_print,
-  nux_println,
-  nux_if,
-  nux_else,
-  nux_end_if,
-  nux_begin_script,
-  nux_end_script,
-  nux_call,
-  nux_default,
-  nux_assert,
-  nux_catch,
-  nux_try,
-  nux_begin_test,
-  nux_end_test,
-  nux_fail,
-  nux_nogo,
-  nux_while,
-  nux_end_while,
-  nux_read,
-  nux_begin_timedloop,
-  nux_end_timedloop,
-  nux_fork,
-  nux_begin_loop,
-  nux_end_loop,
-  nux_clearcounter,
-  nux_set,
-  nux_not_a_command,
+#define NUX_COMMAND(name, handler) nux_##name,
+#include "nux/NUX_commands.def"
   nux_command_count
 };
 
