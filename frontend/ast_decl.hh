@@ -22,27 +22,10 @@ public:
 
 class AST_Decl : public virtual COMMON_Base {
 public:
+  // The node kinds, from ast_node_types.def.
   enum NodeType {
-    NT_module,
-    NT_root,
-    NT_interface,
-    NT_interface_fwd,
-    NT_const,
-    NT_except,
-    NT_attr,
-    NT_op,
-    NT_argument,
-    NT_union,
-    NT_union_branch,
-    NT_struct,
-    NT_field,
-    NT_enum,
-    NT_enum_val,
-    NT_string,
-    NT_array,
-    NT_sequence,
-    NT_typedef,
-    NT_pre_defined
+#define AST_NODE_TYPE(name) name,
+#include "frontend/ast_node_types.def"
   };
 
   // The constructor (protected, below) takes its position and defining scope from the global

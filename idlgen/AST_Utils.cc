@@ -3,6 +3,8 @@
 #include "idlgen/AST_Utils.hh"
 
 #include <cassert>
+#include <cstddef>
+#include <iterator>
 #include <unordered_map>
 
 #include "frontend/ast_array.hh"
@@ -18,12 +20,10 @@
 
 namespace {
 
-// Indexed by AST_Decl::NodeType.
+// The kind names, indexed by AST_Decl::NodeType.
 const char *const nodeTypeNames[] = {
-    "NT_module", "NT_root", "NT_interface", "NT_interface_fwd", "NT_const",
-    "NT_except", "NT_attr", "NT_op", "NT_argument", "NT_union",
-    "NT_union_branch", "NT_struct", "NT_field", "NT_enum", "NT_enum_val",
-    "NT_string", "NT_array", "NT_sequence", "NT_typedef", "NT_pre_defined",
+#define AST_NODE_TYPE(name) #name,
+#include "frontend/ast_node_types.def"
 };
 
 // Typedefs and arrays have the size of what they are made of.
@@ -68,7 +68,7 @@ std::unordered_map<UTL_Scope *, bool> knownSizes;
 }  // namespace
 
 const char *nodeType2String(AST_Decl::NodeType nt) {
-  assert(nt >= AST_Decl::NT_module && nt <= AST_Decl::NT_pre_defined);
+  assert(static_cast<size_t>(nt) < std::size(nodeTypeNames));
   return nodeTypeNames[nt];
 }
 

@@ -17,7 +17,8 @@ class AST_UnionLabel;
 class UTL_IdList;
 class UTL_Scope;
 
-// The kind name of a node type, "NT_module" to "NT_pre_defined"; the type map is keyed by it.
+// The kind name of a node type, its enumerator as text ("NT_module"); the type map is keyed
+// by it.
 const char *nodeType2String(AST_Decl::NodeType nt);
 
 // The declaration's local name (the last identifier of its scoped name).

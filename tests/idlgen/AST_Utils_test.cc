@@ -4,6 +4,7 @@
 #include "idlgen/AST_Utils.hh"
 
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,19 @@ TEST_F(AstUtils, NamesOfDeclarations) {
       bases.push_back(base.aschar());
     EXPECT_EQ(i.bases, bases) << i.name;
   }
+}
+
+// The kind names are the keys of every binding's type map: each kind keeps its name and its
+// value.
+TEST(NodeTypeNames, KeepTheirNamesAndOrder) {
+  const char *const names[] = {
+      "NT_module",      "NT_root",       "NT_interface", "NT_interface_fwd", "NT_const",
+      "NT_except",      "NT_attr",       "NT_op",        "NT_argument",      "NT_union",
+      "NT_union_branch", "NT_struct",    "NT_field",     "NT_enum",          "NT_enum_val",
+      "NT_string",      "NT_array",      "NT_sequence",  "NT_typedef",       "NT_pre_defined",
+  };
+  for (int kind = 0; kind < int(std::size(names)); ++kind)
+    EXPECT_STREQ(names[kind], nodeType2String(static_cast<AST_Decl::NodeType>(kind))) << kind;
 }
 
 // Every label of a union, as "value/name" joined by blanks: the label's value (or "default")
