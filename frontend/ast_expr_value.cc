@@ -3,7 +3,9 @@
 #include "frontend/ast_expr_value.hh"
 
 #include <cfloat>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "frontend/utl_string.hh"
 
@@ -156,16 +158,14 @@ Value *eval_kind(Value *v, AST_Expression::EvalKind k) {
   return nullptr;
 }
 
-// Names by type; the types that no value ever has are named as IDL spells them.
+// Names by type.
 static const char *const exprtype_names[] = {
-    "short",       "unsigned short", "long",      "unsigned long", "long long",
-    "unsigned long long", "float",   "double",    "long double",   "char",
-    "wchar_t",     "octet",          "boolean",   "string",        "wstring_t",
-    "any",         "void",           "none",
+#define AST_EXPR_TYPE(name, text) text,
+#include "frontend/ast_expression.def"
 };
 
 const char *exprtype_to_string(ExprType t) {
-  if (t < AST_Expression::EXPR_SHORT || t > AST_Expression::EXPR_NONE)
+  if (static_cast<size_t>(t) >= std::size(exprtype_names))
     return "";
   return exprtype_names[t];
 }

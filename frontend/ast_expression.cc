@@ -16,8 +16,10 @@
 using Value = AST_Expression::AST_ExprValue;
 
 // Operator texts used by dumps, by combinator.
-static const char *const comb_texts[] = {"+", "-", "*", "/", "%", "|", "^", "&",
-                                         "<<", ">>", "+", "-", "~", "", ""};
+static const char *const comb_texts[] = {
+#define AST_EXPR_COMB(name, text) text,
+#include "frontend/ast_expression.def"
+};
 
 static bool is_unary(AST_Expression::ExprComb c) {
   return c == AST_Expression::COMB_UPLUS || c == AST_Expression::COMB_UMINUS ||

@@ -14,43 +14,15 @@ class UTL_String;
 
 class AST_Expression : public UTL_ArenaObject {
 public:
+  // The value types and the combinators, from ast_expression.def.
   enum ExprType {
-    EXPR_SHORT,
-    EXPR_USHORT,
-    EXPR_LONG,
-    EXPR_ULONG,
-    EXPR_LONGLONG,
-    EXPR_ULONGLONG,
-    EXPR_FLOAT,
-    EXPR_DOUBLE,
-    EXPR_LONGDOUBLE,
-    EXPR_CHAR,
-    EXPR_WCHAR,
-    EXPR_OCTET,
-    EXPR_BOOL,
-    EXPR_STRING,
-    EXPR_WSTRING,
-    EXPR_ANY,
-    EXPR_VOID,
-    EXPR_NONE
+#define AST_EXPR_TYPE(name, text) name,
+#include "frontend/ast_expression.def"
   };
 
   enum ExprComb {
-    COMB_ADD,
-    COMB_MINUS,
-    COMB_MUL,
-    COMB_DIV,
-    COMB_MOD,
-    COMB_OR,
-    COMB_XOR,
-    COMB_AND,
-    COMB_LEFT,
-    COMB_RIGHT,
-    COMB_UPLUS,
-    COMB_UMINUS,
-    COMB_BITNEG,
-    COMB_NONE,
-    COMB_SYMBOL
+#define AST_EXPR_COMB(name, text) name,
+#include "frontend/ast_expression.def"
   };
 
   enum EvalKind { EVAL_CONST, EVAL_POSITIVE_INT };

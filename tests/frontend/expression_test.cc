@@ -2,6 +2,7 @@
 // operator trees and symbols, comparison and printing.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -51,6 +52,19 @@ std::string shown(Value *v) {
   std::ostringstream o;
   dump_expr_val(o, v);
   return o.str();
+}
+
+// Messages and dumps name the value types by their values; a value outside the list has no
+// name.
+TEST(ExprTypeNames, FollowTheValuesInOrder) {
+  const char *const names[] = {
+      "short",  "unsigned short", "long",    "unsigned long", "long long", "unsigned long long",
+      "float",  "double",         "long double", "char",      "wchar_t",   "octet",
+      "boolean", "string",        "wstring_t", "any",         "void",      "none",
+  };
+  for (int t = 0; t < int(std::size(names)); ++t)
+    EXPECT_STREQ(names[t], exprtype_to_string(static_cast<E::ExprType>(t))) << t;
+  EXPECT_STREQ("", exprtype_to_string(static_cast<E::ExprType>(std::size(names))));
 }
 
 TEST(CoerceValue, FollowsTheRangeOfEachTarget) {
