@@ -1,5 +1,6 @@
 // Option parsing: one table entry per option letter says whether the option is a flag or takes
-// a value (attached, as in -Dname, or the next argument) and what it does with it.
+// a value (attached, as in -Dname, or the next argument), what it does with it and how the
+// usage text lists it.
 #include "driver/drv_args.hh"
 
 #include <cstdio>
@@ -63,22 +64,31 @@ struct Option {
   void (*take_value)(char letter, const char *value);
   // Whether a missing value is reported; -A alone just exits.
   bool report_missing;
+  // The option's line of the usage text, or not_in_usage.
+  const char *usage;
 };
 
+// An option the usage text does not list.
+static const char *const not_in_usage = nullptr;
+
+// In the order of the usage text.
 static const Option options[] = {
-    {'A', 0, append_escape, false},
-    {'D', 0, pass_to_preprocessor, true},
-    {'E', FLAG_PREPROCESS_ONLY, nullptr, false},
-    {'I', 0, pass_to_preprocessor, true},
-    {'U', 0, pass_to_preprocessor, true},
-    {'V', FLAG_SHOW_VERSION, nullptr, false},
-    {'W', 0, pass_through, true},
-    {'Y', 0, set_preprocessor, true},
-    {'b', 0, set_back_end, true},
-    {'d', FLAG_DUMP_TREE, nullptr, false},
-    {'u', FLAG_SHOW_USAGE, nullptr, false},
-    {'v', FLAG_TRACE, nullptr, false},
-    {'w', FLAG_NO_WARNINGS, nullptr, false},
+    {'A', 0, append_escape, false, " -A...\t\t\tlocal implementation-specific escape\n"},
+    {'D', 0, pass_to_preprocessor, true, " -Dname[=value]\t\tdefines name for preprocessor\n"},
+    {'E', FLAG_PREPROCESS_ONLY, nullptr, false,
+     " -E\t\t\truns preprocessor only, prints on stdout\n"},
+    {'I', 0, pass_to_preprocessor, true,
+     " -Idir\t\t\tincludes dir in search path for preprocessor\n"},
+    {'U', 0, pass_to_preprocessor, true, " -Uname\t\t\tundefines name for preprocessor\n"},
+    {'V', FLAG_SHOW_VERSION, nullptr, false, " -V\t\t\tprints version info then exits\n"},
+    {'W', 0, pass_through, true, " -W[p|b],arg1,argn\tpasses args to preprocessor or BE\n"},
+    {'Y', 0, set_preprocessor, true, " -Yp,path\t\tdefines location of preprocessor\n"},
+    {'b', 0, set_back_end, true, " -bback_end\t\tcauses specified back end to be used\n"},
+    {'d', FLAG_DUMP_TREE, nullptr, false, not_in_usage},
+    {'u', FLAG_SHOW_USAGE, nullptr, false, " -u\t\t\tprints usage message and exits\n"},
+    {'v', FLAG_TRACE, nullptr, false, " -v\t\t\ttraces compilation stages\n"},
+    {'w', FLAG_NO_WARNINGS, nullptr, false,
+     " -w\t\t\tsuppresses IDL compiler warning messages\n"},
 };
 
 static const Option *find_option(char letter) {
@@ -129,26 +139,13 @@ void DRV_parse_args(long argc, char **argv) {
   }
 }
 
-static const char *const usage_lines[] = {
-    "Legal flags:\n",
-    " -A...\t\t\tlocal implementation-specific escape\n",
-    " -Dname[=value]\t\tdefines name for preprocessor\n",
-    " -E\t\t\truns preprocessor only, prints on stdout\n",
-    " -Idir\t\t\tincludes dir in search path for preprocessor\n",
-    " -Uname\t\t\tundefines name for preprocessor\n",
-    " -V\t\t\tprints version info then exits\n",
-    " -W[p|b],arg1,argn\tpasses args to preprocessor or BE\n",
-    " -Yp,path\t\tdefines location of preprocessor\n",
-    " -bback_end\t\tcauses specified back end to be used\n",
-    " -u\t\t\tprints usage message and exits\n",
-    " -v\t\t\ttraces compilation stages\n",
-    " -w\t\t\tsuppresses IDL compiler warning messages\n",
-};
-
 void DRV_usage() {
   fprintf(stderr, "%s: usage: %s [flag | file]*\n", DRV_prog_name(), DRV_prog_name());
-  for (const char *line : usage_lines)
-    fputs(line, stderr);
+  fputs("Legal flags:\n", stderr);
+  for (const Option &option : options) {
+    if (option.usage != not_in_usage)
+      fputs(option.usage, stderr);
+  }
 }
 
 void DRV_version() {
