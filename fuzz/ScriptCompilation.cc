@@ -6,23 +6,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "foundation/Dstr.hh"
 #include "frontend/fe_extern.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
 #include "fuzz/FrontEndRun.hh"
 #include "fuzz/FuzzHarness.hh"
-#include "nux/NUX_line_parser.hh"
 #include "nux/be_extern.hh"
 
 namespace {
-
-// The line parser remembers an open "begin inline" block for the life of the process; an
-// "end inline" line closes one left open by the previous input and is harmless otherwise.
-void close_inline_block() {
-  Dstr a1, a2, a3, a4, a5, a6;
-  NUX_line_parser().parse(Dstr("end inline"), a1, a2, a3, a4, a5, a6);
-}
 
 void expect_file(const std::string &name) {
   if (!std::ifstream(scratch_directory() + name))
@@ -32,7 +23,6 @@ void expect_file(const std::string &name) {
 // Runs the back end and checks how it ended; the scratch directory keeps only the inputs.
 void produce(const std::string &outputBase, std::initializer_list<std::string> inputs) {
   const int status = run_until_exit(BE_produce);
-  close_inline_block();
   expect_status(status, {returned_normally, 255}, "nuxc");
   if (status == returned_normally) {
     expect_file(outputBase + ".cc");

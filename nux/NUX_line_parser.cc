@@ -143,8 +143,6 @@ bool ends_inline_block(const Dstr &line) {
 
 int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr &a4, Dstr &a5,
                            Dstr &a6) {
-  // Inside a "begin inline" block; the process compiles one script, so it is never reset.
-  static bool is_inline = false;
   Dstr *const args[] = {&a1, &a2, &a3, &a4, &a5, &a6};
   for (Dstr *arg : args) {
     if (!arg->isNull())

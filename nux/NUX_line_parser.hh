@@ -1,6 +1,7 @@
 // NUX_line_parser: classifies one line of a NUX script. It finds the command keyword, cuts off
 // "//" comments, splits the arguments into words and returns a command code with up to six
-// argument strings. Its only state is whether it is inside a "begin inline" block.
+// argument strings. Its only state is whether it is inside a "begin inline" block; the
+// compilation loop makes one parser per script.
 #ifndef NUX_NUX_LINE_PARSER_HH
 #define NUX_NUX_LINE_PARSER_HH
 
@@ -20,6 +21,10 @@ public:
   // is not a command it writes "Unrecognized NUX command: " and the word to standard error and
   // returns nux_not_a_command.
   int parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr &a4, Dstr &a5, Dstr &a6);
+
+private:
+  // Between a "begin inline" line and the "end inline" line that closes the block.
+  bool is_inline = false;
 };
 
 #endif

@@ -1,5 +1,6 @@
-// Unit tests of the NUX line parser: one table of script lines, parsed in order (the inline
-// block state carries from row to row), with the expected code, arguments and message.
+// Unit tests of the NUX line parser: tables of script lines with the expected code, arguments
+// and message; single lines each with a parser of its own, and the lines of an inline block
+// in order through one parser.
 #include "nux/NUX_line_parser.hh"
 
 #include <gtest/gtest.h>
@@ -13,14 +14,30 @@ std::string shown(const char *s) { return s ? std::string("<") + s + ">" : "(nul
 
 std::string shown(const Dstr &s) { return shown(s.asrawchar()); }
 
-TEST(NUX_line_parser, ClassifiesLinesInOrder) {
-  const char *const N = nullptr;
-  const struct {
-    const char *line;
-    int code;
-    const char *args[6];
-    const char *message;
-  } rows[] = {
+struct Row {
+  const char *line;
+  int code;
+  const char *args[6];
+  const char *message;
+};
+
+// Parses the row's line with parser and compares code, arguments and message.
+void expect_parsed(NUX_line_parser &parser, const Row &row) {
+  Dstr a[6];
+  for (Dstr &arg : a)
+    arg = "stale";
+  testing::internal::CaptureStderr();
+  const int code = parser.parse(Dstr(row.line), a[0], a[1], a[2], a[3], a[4], a[5]);
+  EXPECT_EQ(row.message, testing::internal::GetCapturedStderr()) << row.line;
+  EXPECT_EQ(row.code, code) << row.line;
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(shown(row.args[i]), shown(a[i])) << row.line << ": a" << i + 1;
+}
+
+const char *const N = nullptr;
+
+TEST(NUX_line_parser, ClassifiesEachLine) {
+  const Row rows[] = {
       {"", nux_nothing, {N, N, N, N, N, N}, ""},
       {"   ", nux_nothing, {N, N, N, N, N, N}, ""},
       {"// just a comment", nux_nothing, {N, N, N, N, N, N}, ""},
@@ -80,7 +97,15 @@ TEST(NUX_line_parser, ClassifiesLinesInOrder) {
       {"#include <x>", nux_not_a_command, {"<x>", N, N, N, N, N},
        "Unrecognized NUX command: #include\n"},
       {"print//x", nux_not_a_command, {N, N, N, N, N, N}, "Unrecognized NUX command: print\n"},
-      // An inline block passes every line through whole until "end inline".
+  };
+  for (const Row &row : rows) {
+    NUX_line_parser parser;
+    expect_parsed(parser, row);
+  }
+}
+
+TEST(NUX_line_parser, PassesAnInlineBlockThroughWhole) {
+  const Row rows[] = {
       {"begin inline", nux_nothing, {"inline", N, N, N, N, N}, ""},
       {"  int i; // counter", nux_inline, {"  int i; // counter", N, N, N, N, N}, ""},
       {"", nux_inline, {"", N, N, N, N, N}, ""},
@@ -92,17 +117,17 @@ TEST(NUX_line_parser, ClassifiesLinesInOrder) {
       {"fail", nux_fail, {N, N, N, N, N, N}, ""},
   };
   NUX_line_parser parser;
-  for (const auto &row : rows) {
-    Dstr a[6];
-    for (Dstr &arg : a)
-      arg = "stale";
-    testing::internal::CaptureStderr();
-    const int code = parser.parse(Dstr(row.line), a[0], a[1], a[2], a[3], a[4], a[5]);
-    EXPECT_EQ(row.message, testing::internal::GetCapturedStderr()) << row.line;
-    EXPECT_EQ(row.code, code) << row.line;
-    for (int i = 0; i < 6; ++i)
-      EXPECT_EQ(shown(row.args[i]), shown(a[i])) << row.line << ": a" << i + 1;
-  }
+  for (const Row &row : rows)
+    expect_parsed(parser, row);
+}
+
+// A block left open belongs to its parser: the next script starts outside any block.
+TEST(NUX_line_parser, BlockLeftOpenEndsWithItsParser) {
+  NUX_line_parser first;
+  expect_parsed(first, {"begin inline", nux_nothing, {"inline", N, N, N, N, N}, ""});
+  expect_parsed(first, {"fail", nux_inline, {"fail", N, N, N, N, N}, ""});
+  NUX_line_parser next;
+  expect_parsed(next, {"fail", nux_fail, {N, N, N, N, N, N}, ""});
 }
 
 }  // namespace
