@@ -81,28 +81,11 @@ AST_Typedef *AST_Interface::fe_add_typedef(AST_Typedef *t) {
   return add_export(t) ? t : nullptr;
 }
 
-AST_InterfaceFwd **ast_fwds = nullptr;
-long ast_n_fwds_used = 0;
-long ast_n_fwds_alloc = 0;
-
-// The registry grows by this many entries whenever it is full.
-static const long fwds_increment = 64;
-
-void AST_record_fwd_interface(AST_InterfaceFwd *f) {
-  if (ast_n_fwds_used >= ast_n_fwds_alloc) {
-    AST_InterfaceFwd **grown = new AST_InterfaceFwd *[ast_n_fwds_alloc + fwds_increment];
-    for (long i = 0; i < ast_n_fwds_used; i++)
-      grown[i] = ast_fwds[i];
-    delete[] ast_fwds;
-    ast_fwds = grown;
-    ast_n_fwds_alloc += fwds_increment;
-  }
-  ast_fwds[ast_n_fwds_used++] = f;
-}
+void AST_record_fwd_interface(AST_InterfaceFwd *f) { idl_global->fwd_interfaces().push_back(f); }
 
 void AST_check_fwd_interface() {
-  for (long i = 0; i < ast_n_fwds_used; i++) {
-    AST_Interface *full = ast_fwds[i]->full_definition();
+  for (AST_InterfaceFwd *f : idl_global->fwd_interfaces()) {
+    AST_Interface *full = f->full_definition();
     if (full != nullptr && !full->is_defined())
       idl_global->err()->fwd_decl_not_defined(full);
   }

@@ -68,11 +68,7 @@ private:
   AST_Interface *pd_full_definition;
 };
 
-// The forward declarations met so far, in order.
-extern AST_InterfaceFwd **ast_fwds;
-extern long ast_n_fwds_used;
-extern long ast_n_fwds_alloc;
-
+// Adds f to the forward declarations of the run (IDL_GlobalData::fwd_interfaces).
 void AST_record_fwd_interface(AST_InterfaceFwd *f);
 // Reports every recorded forward declaration whose interface was never defined.
 void AST_check_fwd_interface();

@@ -34,14 +34,12 @@ static UTL_IdList *name_of(Identifier *id) { return new UTL_IdList(id, nullptr);
 
 // Syntax errors.
 
-static bool error_signalled = false;
-
-void fe_syntax_error_signalled() { error_signalled = true; }
+void fe_syntax_error_signalled() { idl_global->set_syntax_error_pending(true); }
 
 void fe_report_syntax_error() {
-  if (!error_signalled)
+  if (!idl_global->syntax_error_pending())
     return;
-  error_signalled = false;
+  idl_global->set_syntax_error_pending(false);
   err()->syntax_error(idl_global->parse_state());
 }
 

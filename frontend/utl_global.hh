@@ -1,12 +1,16 @@
 // IDL_GlobalData: all run-time state of the front end (options, file names, the current line,
-// the error count, the scope stack, the tree root and the node factory), reached everywhere
-// through the single instance idl_global, which the driver creates and initialises.
+// the error count, the scope stack, the tree root, the node factory, the forward declarations
+// and the parser's pending syntax error), reached everywhere through the single instance
+// idl_global. FE_new_global_state (fe_start.hh) creates it; a new one starts a new run.
 #ifndef FRONTEND_UTL_GLOBAL_HH
 #define FRONTEND_UTL_GLOBAL_HH
+
+#include <vector>
 
 #include "frontend/ast_expression.hh"
 #include "frontend/ast_predefined_type.hh"
 
+class AST_InterfaceFwd;
 class UTL_ScopeStack;
 class AST_Root;
 class AST_Generator;
@@ -195,6 +199,12 @@ public:
 
   bool seen_include_file_before(UTL_String *n);
 
+  // The forward interface declarations of this run, in the order they were met.
+  std::vector<AST_InterfaceFwd *> &fwd_interfaces() { return pd_fwd_interfaces; }
+  // Whether the parser met a syntax error that no error rule has reported yet.
+  bool syntax_error_pending() { return pd_syntax_error_pending; }
+  void set_syntax_error_pending(bool p) { pd_syntax_error_pending = p; }
+
 private:
   UTL_ScopeStack *pd_scopes = nullptr;
   AST_Root *pd_root = nullptr;
@@ -222,9 +232,11 @@ private:
   // then neither extended in place nor freed.
   unsigned long pd_n_alloced_file_names = 0;
   ParseState pd_parse_state = PS_NoState;
+  std::vector<AST_InterfaceFwd *> pd_fwd_interfaces;
+  bool pd_syntax_error_pending = false;
 };
 
-// The one global state object, created by the driver.
+// The one global state object, made by FE_new_global_state.
 extern IDL_GlobalData *idl_global;
 
 #endif

@@ -25,7 +25,6 @@ void start_global_state(const char *name) {
 
 FILE *start_front_end(const char *name, const uint8_t *data, size_t size) {
   FILE *input = open_bytes(data, size);
-  ast_n_fwds_used = 0;
   start_global_state(name);
   FE_set_yyin(input);
   FE_init_stage1();

@@ -10,7 +10,6 @@
 #include "frontend/utl_string.hh"
 
 void FrontEndTest::SetUp() {
-  ast_n_fwds_used = 0;
   idl_global = new IDL_GlobalData;
   idl_global->set_err(FE_new_UTL_Error());
   idl_global->set_indent(FE_new_UTL_Indenter());

@@ -18,6 +18,7 @@
 #include "frontend/ast_union.hh"
 #include "frontend/be_classes.hh"
 #include "frontend/fe_extern.hh"
+#include "frontend/fe_start.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_lists.hh"
@@ -184,6 +185,12 @@ TEST_F(TreeTest, ForwardDeclarationsNeverDefinedCanBeListed) {
   AST_check_fwd_interface();
   EXPECT_EQ("nuxc: \"t.idl\", line 3: forward declared but never defined: interface Never\n",
             testing::internal::GetCapturedStderr());
+
+  // A new run starts without the forward declarations of the one before.
+  FE_new_global_state(FE_new_UTL_Error(), FE_new_UTL_Indenter());
+  testing::internal::CaptureStderr();
+  AST_check_fwd_interface();
+  EXPECT_EQ("", testing::internal::GetCapturedStderr());
 }
 
 TEST_F(TreeTest, StartUpWithoutANodeFactoryExits) {
