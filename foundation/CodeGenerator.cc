@@ -77,6 +77,8 @@ CodeGenerator::CodeGenerator(const Dstr &binding)
 
 CodeGenerator::~CodeGenerator() = default;
 
+void CodeGenerator::forget_binding_files() { bindingIndex.clear(); }
+
 const BindingFile *CodeGenerator::load_binding_file(const char *name) {
   Dstr path(bindingDir);
   path += name;

@@ -45,6 +45,11 @@ public:
   void do_class_begin(FILE *f, const Dstr &className, const std::vector<Dstr> &bases,
                       const char *prefix, AList *classmap);
 
+  // Makes the generators made from now on read every binding file anew, as a process that has
+  // read none would (BE_reset_process_state). The files read so far stay allocated, as the
+  // generators that exist still use them.
+  static void forget_binding_files();
+
   // The shared list that templates are filled from; set by the derived class, not owned.
   Replacements *variables;
   // "::" = "_": turns a scoped name into a flat identifier.

@@ -11,6 +11,7 @@
 #include "frontend/utl_string.hh"
 #include "fuzz/FrontEndRun.hh"
 #include "fuzz/FuzzHarness.hh"
+#include "nux/ProcessState.hh"
 #include "nux/be_extern.hh"
 
 namespace {
@@ -20,8 +21,11 @@ void expect_file(const std::string &name) {
     finding("a successful compilation did not write " + name);
 }
 
-// Runs the back end and checks how it ended; the scratch directory keeps only the inputs.
+// Runs the back end, in the state of a process that has compiled nothing, so that a finding
+// reproduces from its input alone; checks how it ended. The scratch directory keeps only the
+// inputs.
 void produce(const std::string &outputBase, std::initializer_list<std::string> inputs) {
+  BE_reset_process_state();
   const int status = run_until_exit(BE_produce);
   expect_status(status, {returned_normally, 255}, "nuxc");
   if (status == returned_normally) {

@@ -152,6 +152,8 @@ bool is_fixed(UTL_Scope *s) {
   return true;
 }
 
+void forget_fixed_sizes() { knownSizes.clear(); }
+
 bool is_fixed_struct_or_union(AST_Type *t) {
   UTL_Scope *aggregate = aggregate_scope(strip_typedefs(t));
   return aggregate && is_fixed(aggregate);

@@ -50,6 +50,9 @@ bool is_fixed(AST_Type *t);
 bool is_fixed(UTL_Scope *s);
 // Whether the type, through typedefs, is a fixed-size structure or union.
 bool is_fixed_struct_or_union(AST_Type *t);
+// The answers of is_fixed are kept for the process, as trees are never freed; this drops them,
+// for a process that compiles again (BE_reset_process_state).
+void forget_fixed_sizes();
 
 // Whether the type, through typedefs, is an interface.
 bool is_interface_type(AST_Type *t);

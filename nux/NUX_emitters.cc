@@ -6,6 +6,7 @@
 
 #include "foundation/FatalError.hh"
 #include "idlgen/Types.hh"
+#include "nux/ProcessState.hh"
 
 void NUX::require_active_function() const {
   if (!activeFunction)
@@ -170,10 +171,9 @@ void NUX::do_end_while() { emit_statement("cc.end.while"); }
 // The counter that tells the calls of the function apart lives at class scope; every script
 // of the process, those made from QOR files included, gets a counter of its own.
 void NUX::do_begin_script() {
-  static unsigned int serial = 0;
   require_active_function();
   Dstr counter("scriptcounter");
-  counter += serial++;
+  counter += processCounters.scripts++;
   variables->define("SCRIPTCOUNTER", counter);
   cat_binding(activeFunction->cc_classvars, "cc.script.classvar");
   emit_code("cc.script.begin");

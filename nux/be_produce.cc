@@ -20,6 +20,7 @@
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
 #include "nux/NUX.hh"
+#include "nux/ProcessState.hh"
 
 namespace {
 
@@ -32,8 +33,6 @@ FILE *srv_cc = nullptr;
 // Whether each output exists, partly written, for the signal handler.
 volatile sig_atomic_t hh_written = 0;
 volatile sig_atomic_t cc_written = 0;
-// Compilations of this process; numbers the header guard.
-unsigned long serialnum = 0;
 
 const char *const nullDevice = "/dev/null";
 
@@ -212,7 +211,7 @@ void BE_produce() {
   srv_hh = create_output(hfilename, hh_written);
   srv_cc = create_output(ccfilename, cc_written);
   write_in_large_blocks(srv_hh, srv_cc);
-  compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &serialnum, root, nuxMode,
+  compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &processCounters.compilations, root, nuxMode,
                        outputBase);
   fclose(srv_nux);
   srv_nux = nullptr;
