@@ -6,10 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "frontend/fe_extern.hh"
+#include "frontend/fe_start.hh"
 #include "frontend/utl_global.hh"
-#include "frontend/utl_string.hh"
-#include "fuzz/FrontEndRun.hh"
 #include "fuzz/FuzzHarness.hh"
 #include "nux/ProcessState.hh"
 #include "nux/be_extern.hh"
@@ -43,17 +41,16 @@ void use_trace_binding() { setenv("NUXC_BINDING", FUZZ_SOURCE_DIR "/bindings/tra
 
 void compile_nux_script(const uint8_t *data, size_t size) {
   write_scratch_file("fuzz.nux", data, size);
-  start_global_state("fuzz.nux");
+  FE_start_run("fuzz.nux");
   produce("fuzz", {"fuzz.nux"});
 }
 
 void compile_idl_with_script(const std::string &idl, const uint8_t *data, size_t size,
                              const std::string &extra) {
   write_scratch_file("fuzz.nux", data, size);
-  FILE *input = start_front_end(
-      "fuzz.idl", reinterpret_cast<const uint8_t *>(idl.data()), idl.size());
-  FE_yyparse();
-  fclose(input);
+  FE_start_run("fuzz.idl");
+  FE_start_tree();
+  FE_parse_text(idl.data(), idl.size());
   if (idl_global->err_count() > 0)
     finding("the IDL text of the target has errors");
   if (extra.empty())

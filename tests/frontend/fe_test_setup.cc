@@ -3,23 +3,13 @@
 
 #include <sstream>
 
-#include "frontend/ast_interface.hh"
-#include "frontend/be_generator.hh"
-#include "frontend/fe_extern.hh"
+#include "frontend/fe_start.hh"
 #include "frontend/utl_global.hh"
-#include "frontend/utl_string.hh"
 
 void FrontEndTest::SetUp() {
-  idl_global = new IDL_GlobalData;
-  idl_global->set_err(FE_new_UTL_Error());
-  idl_global->set_indent(FE_new_UTL_Indenter());
-  idl_global->set_prog_name("nuxc");
-  idl_global->set_import(true);
+  FE_start_run("t.idl");
   idl_global->set_lineno(3);
-  idl_global->set_filename(new UTL_String("t.idl"));
-  FE_init_stage1();
-  idl_global->set_gen(new be_generator);
-  FE_init_stage2();
+  FE_start_tree();
 }
 
 UTL_IdList *FrontEndTest::scoped(std::initializer_list<const char *> parts) {

@@ -1,5 +1,5 @@
-// Test set-up shared by the front-end unit tests: a global state initialised as the driver
-// does it, the scope stack and a root with the predefined types made through be_generator.
+// Test set-up shared by the front-end unit tests: a run of the front end started as nuxc starts
+// it (fe_start.hh), with the tree begun and the line number 3.
 #ifndef TESTS_FRONTEND_FE_TEST_SETUP_HH
 #define TESTS_FRONTEND_FE_TEST_SETUP_HH
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "frontend/fe_extern.hh"
+#include "frontend/fe_start.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
@@ -18,10 +18,7 @@ namespace {
 class UtlTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    idl_global = new IDL_GlobalData;
-    idl_global->set_err(FE_new_UTL_Error());
-    idl_global->set_prog_name("nuxc");
-    idl_global->set_filename(new UTL_String("a.idl"));
+    FE_start_run("a.idl");
     idl_global->set_lineno(7);
   }
 };

@@ -1,34 +1,17 @@
 // Test fixture of the idlgen unit tests: the front end run over a string.
 #include "IdlTree.hh"
 
-#include <cstdio>
-
 #include "frontend/ast_module.hh"
 #include "frontend/ast_type.hh"
-#include "frontend/be_generator.hh"
 #include "frontend/fe_extern.hh"
+#include "frontend/fe_start.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
 
 void IdlTree::parse(const std::string &text) {
-  idl_global = new IDL_GlobalData;
-  idl_global->set_err(FE_new_UTL_Error());
-  idl_global->set_indent(FE_new_UTL_Indenter());
-  idl_global->set_prog_name("nuxc");
-  idl_global->set_import(true);
-  idl_global->set_lineno(1);
-  idl_global->set_filename(FE_new_UTL_String("t.idl"));
-  idl_global->set_main_filename(FE_new_UTL_String("t.idl"));
-  idl_global->set_real_filename(FE_new_UTL_String("t.idl"));
-  idl_global->set_stripped_filename(FE_new_UTL_String("t.idl"));
-  FILE *input = fmemopen(const_cast<char *>(text.data()), text.size(), "r");
-  ASSERT_NE(nullptr, input);
-  FE_set_yyin(input);
-  FE_init_stage1();
-  idl_global->set_gen(new be_generator);
-  FE_init_stage2();
-  FE_yyparse();
-  fclose(input);
+  FE_start_run("t.idl");
+  FE_start_tree();
+  FE_parse_text(text.data(), text.size());
   ASSERT_EQ(0, idl_global->err_count()) << text;
 }
 

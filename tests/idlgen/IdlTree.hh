@@ -1,5 +1,5 @@
-// Test fixture of the idlgen unit tests: parses IDL text with the real front end, set up as the
-// driver sets it up, and finds declarations of the resulting tree by scoped name.
+// Test fixture of the idlgen unit tests: parses IDL text with the real front end, started as
+// nuxc starts it, and finds declarations of the resulting tree by scoped name.
 #ifndef TESTS_IDLGEN_IDLTREE_HH
 #define TESTS_IDLGEN_IDLTREE_HH
 

@@ -13,9 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "frontend/fe_extern.hh"
 #include "frontend/fe_start.hh"
-#include "frontend/utl_global.hh"
 #include "nux/be_extern.hh"
 
 namespace {
@@ -47,8 +45,7 @@ protected:
   std::string compile(const std::string &script) {
     const fs::path input = directory / "x.nux";
     write_file(input, script);
-    FE_new_global_state(FE_new_UTL_Error(), FE_new_UTL_Indenter());
-    idl_global->set_filename(FE_new_UTL_String(input.c_str()));
+    FE_start_run(input.c_str());
     testing::internal::CaptureStderr();
     BE_produce();
     testing::internal::GetCapturedStderr();
