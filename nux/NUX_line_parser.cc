@@ -19,37 +19,37 @@ struct Keyword {
 // The keywords of each way a command is recognised, from NUX_commands.def.
 
 // The argument is the rest of the line after the keyword, "//" included.
-const Keyword uncutRestCommands[] = {
+constexpr Keyword uncutRestCommands[] = {
 #define NUX_UNCUT_REST(name, keyword, handler) {keyword, nux_##name},
 #include "nux/NUX_commands.def"
 };
 
 // The argument is the rest of the line after the keyword, cut at "//".
-const Keyword restCommands[] = {
+constexpr Keyword restCommands[] = {
 #define NUX_REST_OF_LINE(name, keyword, handler) {keyword, nux_##name},
 #include "nux/NUX_commands.def"
 };
 
 // The first argument is the word after the keyword, the second what follows it.
-const Keyword wordThenRestCommands[] = {
+constexpr Keyword wordThenRestCommands[] = {
 #define NUX_WORD_THEN_REST(name, keyword, handler) {keyword, nux_##name},
 #include "nux/NUX_commands.def"
 };
 
 // Second words after "begin"; any other names a function.
-const Keyword beginWords[] = {
+constexpr Keyword beginWords[] = {
 #define NUX_AFTER_BEGIN(name, keyword, handler) {keyword, nux_##name},
 #include "nux/NUX_commands.def"
 };
 
 // Second words after "end"; any other names a function.
-const Keyword endWords[] = {
+constexpr Keyword endWords[] = {
 #define NUX_AFTER_END(name, keyword, handler) {keyword, nux_##name},
 #include "nux/NUX_commands.def"
 };
 
 // Commands named by their first word alone.
-const Keyword commands[] = {
+constexpr Keyword commands[] = {
 #define NUX_FIRST_WORD(name, keyword, handler) {keyword, nux_##name},
 #include "nux/NUX_commands.def"
 };
