@@ -17,42 +17,44 @@ struct Keyword {
 };
 
 // The keywords of each way a command is recognised, from NUX_commands.def.
+#define KEYWORD_ENTRY(name, keyword, handler) {keyword, nux_##name},
 
 // The argument is the rest of the line after the keyword, "//" included.
 constexpr Keyword uncutRestCommands[] = {
-#define NUX_UNCUT_REST(name, keyword, handler) {keyword, nux_##name},
+#define NUX_UNCUT_REST KEYWORD_ENTRY
 #include "nux/NUX_commands.def"
 };
 
 // The argument is the rest of the line after the keyword, cut at "//".
 constexpr Keyword restCommands[] = {
-#define NUX_REST_OF_LINE(name, keyword, handler) {keyword, nux_##name},
+#define NUX_REST_OF_LINE KEYWORD_ENTRY
 #include "nux/NUX_commands.def"
 };
 
 // The first argument is the word after the keyword, the second what follows it.
 constexpr Keyword wordThenRestCommands[] = {
-#define NUX_WORD_THEN_REST(name, keyword, handler) {keyword, nux_##name},
+#define NUX_WORD_THEN_REST KEYWORD_ENTRY
 #include "nux/NUX_commands.def"
 };
 
 // Second words after "begin"; any other names a function.
 constexpr Keyword beginWords[] = {
-#define NUX_AFTER_BEGIN(name, keyword, handler) {keyword, nux_##name},
+#define NUX_AFTER_BEGIN KEYWORD_ENTRY
 #include "nux/NUX_commands.def"
 };
 
 // Second words after "end"; any other names a function.
 constexpr Keyword endWords[] = {
-#define NUX_AFTER_END(name, keyword, handler) {keyword, nux_##name},
+#define NUX_AFTER_END KEYWORD_ENTRY
 #include "nux/NUX_commands.def"
 };
 
 // Commands named by their first word alone.
 constexpr Keyword commands[] = {
-#define NUX_FIRST_WORD(name, keyword, handler) {keyword, nux_##name},
+#define NUX_FIRST_WORD KEYWORD_ENTRY
 #include "nux/NUX_commands.def"
 };
+#undef KEYWORD_ENTRY
 
 // The text of word; a null word is empty, which no keyword is.
 std::string_view view_of(const Dstr &word) { return {word.aschar(), word.length()}; }
