@@ -14,6 +14,8 @@ FUZZ_SECONDS ?= 60
 # Fuzz targets run at a time; each keeps one core busy.
 FUZZ_JOBS ?= 1
 JOBS ?= $(shell nproc)
+# Every test and script runs with the system's interpreter (see cmake/BlackBoxTests.cmake).
+PYTHON = /usr/bin/python3
 
 .PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean update-binding \
         package
@@ -56,7 +58,7 @@ package: bootstrap
 
 bench: bootstrap
 	$(MAKE) build
-	python3 bench/run.py --nuxc $(BUILD)/nuxc --work $(BUILD)/bench
+	$(PYTHON) bench/run.py --nuxc $(BUILD)/nuxc --work $(BUILD)/bench
 
 update-binding:
 	scripts/gen-binding

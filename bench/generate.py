@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Writes the large inputs of the nuxc benchmark into a directory.
 
     generate.py idl N DIR   DIR/big.idl: N interfaces of 10 operations and attributes over

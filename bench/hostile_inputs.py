@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Benchmark: time and peak memory of nuxc and depwrite on large hostile inputs, at two sizes
 each, so that a cost growing faster than the input shows as a ratio well above the size ratio.
 

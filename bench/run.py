@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """The nuxc benchmark: runs nuxc on generated inputs at a size and at ten times it, for each
 path (IDL, QOR, NUX), and on the IDL input also the preprocessor alone (g++ -E, which nuxc
 runs too) and omniidl -bcxx (the IDL compiler a user runs in the same build). Prints the wall

@@ -45,7 +45,7 @@ foreach(page IN LISTS man_pages)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/md2man --name ${name}
+    COMMAND ${NUXC_PYTHON} ${CMAKE_SOURCE_DIR}/scripts/md2man --name ${name}
             --summary ${summary} --version ${PROJECT_VERSION} ${see_also}
             ${CMAKE_SOURCE_DIR}/docs/command-line.md ${output}
     DEPENDS ${CMAKE_SOURCE_DIR}/scripts/md2man ${CMAKE_SOURCE_DIR}/docs/command-line.md

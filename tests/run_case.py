@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Runs one black-box case: a directory that describes a command and what it must produce.
 
 A case directory holds:

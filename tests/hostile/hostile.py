@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Runs nuxc or depwrite on a hostile input that is made at run time, for the black-box cases of
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
