@@ -6,7 +6,10 @@
 # (bench/run.py). `make package` builds the Debian package of the installed tree.
 # `make update-binding` writes what is made from the registry of binding keys,
 # bindings/keys.txt: the trace binding's templates and the key tables of
-# docs/writing-a-binding.md (scripts/gen-binding).
+# docs/writing-a-binding.md (scripts/gen-binding). `make update-cases [CASES=REGEX]` rewrites,
+# from a run of the built programs, the expected outputs of the black-box cases that differ, all
+# of them or those whose ctest names match REGEX (CASES=nux/, CASES=hostile/cases/idl-); see
+# tests/run_case.py.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
@@ -16,9 +19,10 @@ FUZZ_JOBS ?= 1
 JOBS ?= $(shell nproc)
 # Every test and script runs with the system's interpreter (see cmake/BlackBoxTests.cmake).
 PYTHON = /usr/bin/python3
+CASES ?=
 
-.PHONY: all build configure check check-sanitize fuzz demo bench bootstrap clean update-binding \
-        package
+.PHONY: all build configure check update-cases check-sanitize fuzz demo bench bootstrap clean \
+        update-binding package
 
 all: build
 
@@ -34,6 +38,9 @@ build: configure
 check: bootstrap
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+update-cases: build
+	$(PYTHON) tests/run_case.py --bin $(BUILD) --src . --update --jobs $(JOBS) --match '$(CASES)'
 
 # The compiler frees nothing by design: leak reports would only be noise.
 check-sanitize: bootstrap

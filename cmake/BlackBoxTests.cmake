@@ -20,3 +20,8 @@ function(add_blackbox_cases dir)
   endforeach()
 endfunction()
 
+# The runner's --update (make update-cases) on cases of its own: what passes stays untouched,
+# what differs is rewritten, a crash is refused.
+add_test(NAME run_case/update
+         COMMAND ${NUXC_PYTHON} ${CMAKE_SOURCE_DIR}/tests/run_case_update_test.py
+                 ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})

@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-"""Runs one black-box case: a directory that describes a command and what it must produce.
+"""Runs black-box cases: each a directory that describes a command and what it must produce.
+
+    run_case.py --bin BUILD --src ROOT [--update] [--match REGEX] [--jobs N] [CASE...]
 
 A case directory holds:
   cmd     the command line, split like a shell would (no shell runs it). Leading NAME=value
@@ -24,14 +26,29 @@ root $SRC, the build directory $BIN, time stamps and the per-run header guard fi
 preprocessor temporary names /tmp/idli_XXXXXX.cc and /tmp/idlf_XXXXXX.cc, the binding
 directory $BINDING.
 
-With --update the case's expectations are rewritten from the actual run (review the diff!).
+Without case directories, every case below $SRC/tests/*/cases runs; --match REGEX keeps those
+whose names (as ctest names them: the path below tests/, such as nux/cases/begin-main) contain
+a match of REGEX.
+
+With --update (`make update-cases [CASES=REGEX]`), each case whose run differs from its
+expectations gets them rewritten from the run, already normalised as above, so that the golden
+files hold $TMP, $BINDING, YYYY-MM-DD HH:MM:SS, hTIMEhPIDhN_h and /tmp/idli_XXXXXX.cc where the
+run had its own values. Only the files that differ are written or removed: a case that passes is
+left untouched. A run that timed out, or that ended by a signal (a negative status, or 129 to
+192, which is how hostile.py and shells report one), is not taken, since that is how a crash
+shows: it is reported, and the command fails, unless the case already expects that very status
+(as the interrupted cases do). To add a case, write its cmd and inputs (and its status, when it
+ends by a signal), run the update on it and review what it wrote with git diff.
 """
 import argparse
+import concurrent.futures
 import difflib
+import glob
 import os
 import re
 import shlex
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -182,50 +199,118 @@ def compare(expected, actual):
     return problems
 
 
-def update(case, actual):
-    def write(name, text, keep_when_empty=False):
+def ends_by_signal(status):
+    """The signal that a status reports, or None: negative for a program that a signal ended,
+    128 plus the signal when a wrapper (hostile.py, a shell) reports it."""
+    if status < 0:
+        return -status
+    if 128 < status <= 192:
+        return status - 128
+    return None
+
+
+def signal_name(number):
+    try:
+        return signal.Signals(number).name
+    except ValueError:
+        return f"signal {number}"
+
+
+def write_file(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(encode(text))
+
+
+def remove_file(path, top):
+    """Removes path and the directories up to top that it leaves empty."""
+    os.remove(path)
+    directory = os.path.dirname(path)
+    while directory != top and not os.listdir(directory):
+        os.rmdir(directory)
+        directory = os.path.dirname(directory)
+    if not os.listdir(top):
+        os.rmdir(top)
+
+
+def update(case, expected, actual):
+    """Writes, or removes, each expectation of the case that differs from the actual run. A
+    stream or status that takes its default (empty, 0) has no file."""
+    def expect(name, old, new):
+        if old == new:
+            return
         path = os.path.join(case, name)
-        if text or keep_when_empty:
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, "wb") as f:
-                f.write(encode(text))
+        if new:
+            write_file(path, new)
         elif os.path.exists(path):
             os.remove(path)
-    write("stdout", actual["stdout"])
-    write("stderr", actual["stderr"])
-    write("status", f"{actual['status']}\n" if actual["status"] else "")
+    expect("stdout", expected["stdout"], actual["stdout"])
+    expect("stderr", expected["stderr"], actual["stderr"])
+    status_text = lambda status: f"{status}\n" if status else ""
+    expect("status", status_text(expected["status"]), status_text(actual["status"]))
     out_dir = os.path.join(case, "out")
-    shutil.rmtree(out_dir, ignore_errors=True)
-    for name, text in actual["files"].items():
-        write(os.path.join("out", name), text, keep_when_empty=True)
+    for name in sorted(set(expected["files"]) | set(actual["files"])):
+        path = os.path.join(out_dir, name)
+        if name not in actual["files"]:
+            remove_file(path, out_dir)
+        elif expected["files"].get(name) != actual["files"][name]:
+            write_file(path, actual["files"][name])
+
+
+def case_name(case, src):
+    """The case's name as ctest gives it, or its path when it lies outside the tests."""
+    tests = os.path.join(src, "tests")
+    return os.path.relpath(case, tests) if case.startswith(tests + os.sep) else case
+
+
+def all_cases(src):
+    cmds = glob.glob(os.path.join(src, "tests", "*", "cases", "**", "cmd"), recursive=True)
+    return sorted(os.path.dirname(cmd) for cmd in cmds)
+
+
+def check(case, src, binary, updating):
+    """Runs one case; returns its report lines and whether it failed."""
+    actual, error = run(case, src, binary)
+    if error:
+        return [f"FAIL {case}: {error}"], True
+    expected = expected_of(case)
+    problems = compare(expected, actual)
+    if not problems:
+        return [], False
+    if not updating:
+        return [f"FAIL {case}"] + [problem.rstrip("\n") for problem in problems], True
+    number = ends_by_signal(actual["status"])
+    if number is not None and actual["status"] != expected["status"]:
+        return [f"NOT UPDATED {case_name(case, src)}: the run ended by {signal_name(number)} "
+                f"(status {actual['status']}), which its expectations do not say"], True
+    update(case, expected, actual)
+    return [f"updated {case_name(case, src)}"], False
 
 
 def main():
-    parser = argparse.ArgumentParser(description="Run one black-box case.")
+    parser = argparse.ArgumentParser(description="Run black-box cases.")
     parser.add_argument("--bin", required=True, help="build directory holding nuxc and depwrite")
     parser.add_argument("--src", required=True, help="source root")
-    parser.add_argument("--update", action="store_true", help="rewrite the case's expectations")
-    parser.add_argument("cases", nargs="+")
+    parser.add_argument("--update", action="store_true",
+                        help="rewrite the expectations of the cases whose run differs")
+    parser.add_argument("--match", help="only the cases whose names match this regular expression")
+    parser.add_argument("--jobs", type=int, default=1, help="cases run at a time")
+    parser.add_argument("cases", nargs="*", help="case directories (default: every case)")
     args = parser.parse_args()
     src, binary = os.path.abspath(args.src), os.path.abspath(args.bin)
-    failed = 0
-    for case in args.cases:
-        case = os.path.abspath(case)
-        actual, error = run(case, src, binary)
-        if error:
-            print(f"FAIL {case}: {error}")
-            failed += 1
-            continue
-        if args.update:
-            update(case, actual)
-            print(f"updated {case}")
-            continue
-        problems = compare(expected_of(case), actual)
-        if problems:
-            failed += 1
-            print(f"FAIL {case}")
-            for problem in problems:
-                print(problem.rstrip("\n"))
+    cases = [os.path.abspath(case) for case in args.cases] or all_cases(src)
+    if args.match:
+        cases = [case for case in cases if re.search(args.match, case_name(case, src))]
+    with concurrent.futures.ThreadPoolExecutor(max(1, args.jobs)) as pool:
+        results = list(pool.map(lambda case: check(case, src, binary, args.update), cases))
+    for lines, _failed in results:
+        for line in lines:
+            print(line)
+    failed = sum(1 for _lines, failed in results if failed)
+    if args.update:
+        updated = sum(1 for lines, failed in results if lines and not failed)
+        print(f"{len(cases)} cases: {updated} updated, {failed} not updated, "
+              f"{len(cases) - updated - failed} unchanged")
     sys.exit(1 if failed else 0)
 
 
