@@ -4,7 +4,6 @@
 
 #include <cassert>
 #include <cstdlib>
-#include <cstring>
 
 AList::AList() : associations(nullptr), max(1), count(0) {
   associations = static_cast<association *>(malloc(max * sizeof(association)));
@@ -25,21 +24,9 @@ int AList::find_association(const Dstr &name) const {
   return position_of(std::string_view(name.aschar(), name.length()));
 }
 
-// The code generators look up the same few names, mostly string literals, again and again: the
-// entry of each name lately found is kept by the address of the name's text, and taken when the
-// text there is still that name.
 int AList::position_of(std::string_view name) const {
-  RecentName &recent = recentNames[reinterpret_cast<uintptr_t>(name.data()) / 8 % recentNameCount];
-  if (recent.name == name.data()) {
-    const Dstr &known = *associations[recent.entry].from;
-    if (known.length() == name.size() && memcmp(known.aschar(), name.data(), name.size()) == 0)
-      return static_cast<int>(recent.entry);
-  }
   const auto found = positions.find(name);
-  if (found == positions.end())
-    return -1;
-  recent = {name.data(), found->second};
-  return static_cast<int>(found->second);
+  return found == positions.end() ? -1 : static_cast<int>(found->second);
 }
 
 void AList::define(const Dstr &from, const Dstr &to) {

@@ -4,7 +4,6 @@
 #ifndef FOUNDATION_ALIST_HH
 #define FOUNDATION_ALIST_HH
 
-#include <cstdint>
 #include <set>
 #include <string_view>
 #include <unordered_map>
@@ -48,13 +47,6 @@ protected:
   std::unordered_map<std::string_view, unsigned int> positions;
   // The lengths that names have, shortest first.
   std::set<unsigned int> nameLengths;
-  // The entry of a name lately found, by the address of the name's text.
-  struct RecentName {
-    const char *name = nullptr;
-    unsigned int entry = 0;
-  };
-  static const unsigned int recentNameCount = 64;
-  mutable RecentName recentNames[recentNameCount];
 
 private:
   void set(const char *from, const char *to);
