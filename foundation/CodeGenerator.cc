@@ -97,19 +97,7 @@ const BindingFile *CodeGenerator::load_binding_file(const char *name) {
   return bindingCache;
 }
 
-// Most keys are string literals, asked for again and again: the file of each key asked for
-// lately is kept by the address of the key's text, and taken when the text there is still that
-// key.
 const BindingFile *CodeGenerator::find_binding_file(const char *name) {
-  RecentKey &recent = recentKeys[reinterpret_cast<uintptr_t>(name) / 8 % recentKeyCount];
-  if (recent.key == name && strcmp(name, recent.file->path.aschar() + bindingDir.length()) == 0)
-    return recent.file;
-  const BindingFile *file = find_binding_file_by_name(name);
-  recent = {name, file};
-  return file;
-}
-
-const BindingFile *CodeGenerator::find_binding_file_by_name(const char *name) {
   const auto known = templates.find(std::string_view(name));
   if (known != templates.end())
     return known->second;

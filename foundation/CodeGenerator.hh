@@ -4,7 +4,6 @@
 #ifndef FOUNDATION_CODEGENERATOR_HH
 #define FOUNDATION_CODEGENERATOR_HH
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -63,20 +62,12 @@ public:
 private:
   const BindingFile *load_binding_file(const char *name);
   const BindingFile *find_binding_file(const char *name);
-  const BindingFile *find_binding_file_by_name(const char *name);
 
   // The cache entry of every key this generator has asked for, so that a key is found without
   // composing its path. The views point into the entries' paths, which end in the key.
   std::unordered_map<std::string_view, const BindingFile *> templates;
   // Room for the template line being filled, kept from one emission to the next.
   std::string lineBuffer;
-  // The file of a key lately asked for, by the address of the key's text.
-  struct RecentKey {
-    const char *key = nullptr;
-    const BindingFile *file = nullptr;
-  };
-  static const unsigned int recentKeyCount = 64;
-  RecentKey recentKeys[recentKeyCount];
 };
 
 #endif
