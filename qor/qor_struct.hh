@@ -68,6 +68,8 @@ struct qormessage {
   dcp_val in;
   dcp_val out;
   qormessage *next;
+  // The line of the file that the message starts on (the line of its sender).
+  int line;
 };
 
 // Append the printed form of a value: literals as written, "interface " and the identifier,

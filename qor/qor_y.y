@@ -3,6 +3,9 @@
    brace lists and "[tag, value]" unions. The actions build records through qor_y_actions. */
 %define api.prefix {csp}
 %define api.value.type {dcp_val}
+/* Every token carries the line it stands on (the scanner sets it), so a message knows the line
+   it starts on although the parser reduces it only at the next message's first token. */
+%locations
 
 %code requires {
 #include "qor/qor_struct.hh"
@@ -35,10 +38,10 @@ qorfile
   ;
 
 message
-  : item item                     { add_message($1, $2, no_value(), no_value()); }
-  | item item IN value            { add_message($1, $2, $4, no_value()); }
-  | item item OUT value           { add_message($1, $2, no_value(), $4); }
-  | item item IN value OUT value  { add_message($1, $2, $4, $6); }
+  : item item                     { add_message($1, $2, no_value(), no_value(), @1.first_line); }
+  | item item IN value            { add_message($1, $2, $4, no_value(), @1.first_line); }
+  | item item OUT value           { add_message($1, $2, no_value(), $4, @1.first_line); }
+  | item item IN value OUT value  { add_message($1, $2, $4, $6, @1.first_line); }
   ;
 
 value

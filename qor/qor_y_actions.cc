@@ -19,8 +19,8 @@ void begin_qor_parse() {
   last_message = nullptr;
 }
 
-void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out) {
-  qormessage *m = new qormessage{dcp_text(sender), dcp_text(receiver), in, out, nullptr};
+void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out, int line) {
+  qormessage *m = new qormessage{dcp_text(sender), dcp_text(receiver), in, out, nullptr, line};
   if (last_message)
     last_message->next = m;
   else

@@ -11,8 +11,9 @@ namespace qor_grammar {
 // Starts a parse: the scanner from the top of cspin at line 1, an empty message list.
 void begin_qor_parse();
 
-// Appends to qor a new message from the texts of the two items and the two values.
-void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out);
+// Appends to qor a new message from the texts of the two items and the two values; line is
+// where the sender stands.
+void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out, int line);
 // The value of an absent "In:" or "Out:" part.
 dcp_val no_value();
 

@@ -82,6 +82,35 @@ TEST(QorParser, ExampleFileBuildsTwoMessages) {
   qorfree(m);
 }
 
+struct LinesCase {
+  const char *text;
+  const char *lines;  // the line of each message, in file order
+};
+
+std::string lines_of(const qormessage *m) {
+  std::string lines;
+  for (; m; m = m->next)
+    lines += (lines.empty() ? "" : " ") + std::to_string(m->line);
+  return lines;
+}
+
+TEST(QorParser, EachMessageKnowsTheLineItStartsOn) {
+  const LinesCase cases[] = {
+      {"a b", "1"},
+      {"a b a c", "1 1"},
+      // The parser sees the end of a message only at the next one's sender, or at end of file.
+      {"// two\n\nx y In: {1,\n2}\n\nz w Out: {3}\n\n", "3 6"},
+      // A message whose parts stand on several lines starts where its sender stands.
+      {"x\ny\nIn:\n{1}\nz\nw", "1 5"},
+      {"\"s\"\n// c\n\"t\" a b", "1 3"},
+  };
+  for (const LinesCase &c : cases) {
+    qormessage *messages = parse_text(c.text);
+    EXPECT_EQ(c.lines, lines_of(messages)) << "parsing: " << c.text;
+    qorfree(messages);
+  }
+}
+
 struct RejectCase {
   const char *text;
   int line;  // where the error is reported
