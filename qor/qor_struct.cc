@@ -76,6 +76,7 @@ void qorfree(qormessage *m) {
     delete m->receiver;
     qorfree(m->in);
     qorfree(m->out);
+    qorfree(m->raises);
     delete m;
     m = next;
   }

@@ -67,6 +67,9 @@ struct qormessage {
   Dstr *receiver;
   dcp_val in;
   dcp_val out;
+  // The "Raises:" value, the exception the call answers with; dcp_none when absent. A message
+  // has "Out:" or "Raises:", not both.
+  dcp_val raises;
   qormessage *next;
   // The line of the file that the message starts on (the line of its sender).
   int line;

@@ -1,5 +1,5 @@
 /* The QOR grammar: a file is one or more messages, each two items (sender and receiver) with an
-   optional "In:" value and an optional "Out:" value after it. Values are items, "#(" lists,
+   optional "In:" value and then an optional "Out:" or "Raises:" value after it. Values are items, "#(" lists,
    brace lists and "[tag, value]" unions. The actions build records through qor_y_actions. */
 %define api.prefix {csp}
 %define api.value.type {dcp_val}
@@ -28,7 +28,7 @@ using namespace qor_grammar;
 
 %initial-action { begin_qor_parse(); }
 
-%token STRING FLOAT INTEGER CHAR BOOLEAN OCTET IDENTIFIER IN OUT
+%token STRING FLOAT INTEGER CHAR BOOLEAN OCTET IDENTIFIER IN OUT RAISES
 
 %%
 
@@ -38,10 +38,12 @@ qorfile
   ;
 
 message
-  : item item                     { add_message($1, $2, no_value(), no_value(), @1.first_line); }
-  | item item IN value            { add_message($1, $2, $4, no_value(), @1.first_line); }
-  | item item OUT value           { add_message($1, $2, no_value(), $4, @1.first_line); }
-  | item item IN value OUT value  { add_message($1, $2, $4, $6, @1.first_line); }
+  : item item                        { add_message($1, $2, no_value(), no_value(), no_value(), @1.first_line); }
+  | item item IN value               { add_message($1, $2, $4, no_value(), no_value(), @1.first_line); }
+  | item item OUT value              { add_message($1, $2, no_value(), $4, no_value(), @1.first_line); }
+  | item item IN value OUT value     { add_message($1, $2, $4, $6, no_value(), @1.first_line); }
+  | item item RAISES value           { add_message($1, $2, no_value(), no_value(), $4, @1.first_line); }
+  | item item IN value RAISES value  { add_message($1, $2, $4, no_value(), $6, @1.first_line); }
   ;
 
 value

@@ -19,8 +19,10 @@ void begin_qor_parse() {
   last_message = nullptr;
 }
 
-void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out, int line) {
-  qormessage *m = new qormessage{dcp_text(sender), dcp_text(receiver), in, out, nullptr, line};
+void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out, dcp_val raises,
+                 int line) {
+  qormessage *m =
+      new qormessage{dcp_text(sender), dcp_text(receiver), in, out, raises, nullptr, line};
   if (last_message)
     last_message->next = m;
   else

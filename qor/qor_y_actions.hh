@@ -11,9 +11,10 @@ namespace qor_grammar {
 // Starts a parse: the scanner from the top of cspin at line 1, an empty message list.
 void begin_qor_parse();
 
-// Appends to qor a new message from the texts of the two items and the two values; line is
+// Appends to qor a new message from the texts of the two items and the three values; line is
 // where the sender stands.
-void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out, int line);
+void add_message(dcp_val sender, dcp_val receiver, dcp_val in, dcp_val out, dcp_val raises,
+                 int line);
 // The value of an absent "In:" or "Out:" part.
 dcp_val no_value();
 

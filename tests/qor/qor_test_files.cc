@@ -37,7 +37,10 @@ std::string describe_messages(const qormessage *m) {
   std::string description;
   for (; m; m = m->next) {
     description += std::string(m->sender->aschar()) + " " + m->receiver->aschar() + " " +
-                   printed(m->in) + " " + printed(m->out) + "\n";
+                   printed(m->in) + " " + printed(m->out);
+    if (m->raises.kind != dcp_none)
+      description += " raises " + printed(m->raises);
+    description += "\n";
   }
   return description;
 }

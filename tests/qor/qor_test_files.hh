@@ -14,7 +14,7 @@ FILE *open_text(const std::string &text);
 qormessage *parse_text(const std::string &text, const char *name = "t.qor");
 
 // One line per message: sender, receiver, and the printed "In:" and "Out:" values ("-" when
-// absent), joined by blanks.
+// absent), joined by blanks; then "raises" and the "Raises:" value, when there is one.
 std::string describe_messages(const qormessage *m);
 
 #endif

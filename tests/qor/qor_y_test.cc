@@ -31,6 +31,11 @@ TEST(QorParser, AcceptedFormsBuildTheirMessages) {
        "x y [t, [\"u\", {true,0x1F,-3,interface A::B}]] -\n"},
       // A bare "(" is skipped, so "(1, 2)" is not a list.
       {"x y In: (1 z w", "x y 1 -\nz w - -\n"},
+      // "Raises:" stands where "Out:" may, after "In:" or alone.
+      {"x y Raises: {E::F, {\"r\"}}", "x y - - raises {interface E::F,{\"r\"}}\n"},
+      {"x y In: {1} Raises: {E} z w", "x y {1} - raises {interface E}\nz w - -\n"},
+      // A keyword followed by a letter is an identifier.
+      {"x Raises:y", "x Raises:y - -\n"},
   };
   for (const AcceptCase &c : cases) {
     qormessage *messages = parse_text(c.text);
@@ -139,6 +144,9 @@ TEST(QorParserDeathTest, SyntaxErrorsNameTheLineOfTheOffendingToken) {
       {"x y In: {[\n{1}, 2]}", 2},
       {"x y In: {[t 1]}", 1},
       {"x y In: {1}}", 1},
+      // "Raises:" and "Out:" exclude each other, and "Raises:" comes after "In:".
+      {"x y Out: {1} Raises: {E}", 1},
+      {"x y Raises: {E}\nIn: {1}", 2},
       // Comment and blank lines count.
       {"// one\n// two\nx y In: }", 3},
       {"// one\n\n  \nx y In: {1}\r\n// end\n{", 6},
