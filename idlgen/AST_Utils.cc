@@ -91,6 +91,10 @@ Dstr scopedNameOf(AST_Expression *e) {
   return global;
 }
 
+const char *withoutRootScope(const Dstr &name) {
+  return name[0] == ':' && name[1] == ':' ? name.ascharfrom(2) : name.aschar();
+}
+
 std::vector<Dstr> baseNamesOf(AST_Interface *i) {
   std::vector<Dstr> names;
   for (long b = 0; b < i->n_inherits(); ++b)

@@ -34,6 +34,9 @@ const char *scopedNameOf(AST_Decl *d);
 // with a leading "::" keeps it ("::Color::red").
 Dstr scopedNameOf(AST_Expression *e);
 
+// The name with a leading "::" removed: a scoped name as written, compared with scopedNameOf.
+const char *withoutRootScope(const Dstr &name);
+
 // The scoped names of the interface's direct bases, in the order they are written.
 std::vector<Dstr> baseNamesOf(AST_Interface *i);
 

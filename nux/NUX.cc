@@ -135,8 +135,13 @@ void return_line(NUX &nux, Compilation &c, Arguments &a) {
 
 void end_function_line(NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); }
 
+// "use FILE" or "use FILE in order".
 void use_line(NUX &nux, Compilation &c, Arguments &a) {
-  nux.do_use(*c.functions, c.declarations, a.a1, &c.classmap);
+  const bool inOrder = a.a2 == "in" && a.a3 == "order" && a.a4.isNull();
+  if (!inOrder && !a.a2.isNull())
+    FatalError("use takes a QOR file name, then only the words in order, on line ", nux.lineNumber,
+               " of NUX file");
+  nux.do_use(*c.functions, c.declarations, a.a1, inOrder, &c.classmap);
 }
 
 void inline_line(NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); }

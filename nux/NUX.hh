@@ -6,6 +6,7 @@
 #define NUX_NUX_HH
 
 #include <cstdio>
+#include <unordered_map>
 
 #include "foundation/AList.hh"
 #include "foundation/CodeGenerator.hh"
@@ -19,6 +20,7 @@
 #include "qor/qor_struct.hh"
 
 class AST_Decl;
+class AST_Enum;
 class AST_Type;
 class UTL_Scope;
 
@@ -85,9 +87,16 @@ public:
   void do_condexp_string_compare(const Dstr &left, const Dstr &op, const Dstr &right,
                                  Dstr &out);
   void do_condexp_true(Dstr &out);
-  // A test of the condition that prints what is tested, the actual value and the verdict.
+  // A test of the condition that the binding reports with both sides and counts.
   void do_assert(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
                  const Dstr &tolerance);
+  // The condition chosen from the operands as written, made from leftText and rightText in
+  // their place.
+  void build_condition(const Dstr &left, const Dstr &op, const Dstr &right,
+                       const Dstr &plusminus, const Dstr &tolerance, const Dstr &leftText,
+                       const Dstr &rightText, Dstr &out);
+  // text as a string literal of the generated program.
+  static Dstr string_literal(const Dstr &text);
 
   // Scripts: bodies that act differently on successive calls of their function.
   void do_begin_script();
@@ -108,18 +117,19 @@ public:
   void do_try();
   void do_catch(const Dstr &prefixedName, const Dstr &type);
 
-  // Reads a QOR file and writes the call scripts of the functions its messages call. The
-  // active function, its name and declaration are the same afterwards.
+  // Reads a QOR file and writes the call scripts of the functions its messages call; with
+  // inOrder their calls must come in the order of the file. The active function, its name and
+  // declaration are the same afterwards.
   void do_use(FunctionList &functions, DeclarationList &declarations, const Dstr &filename,
-              AList *classmap);
+              bool inOrder, AList *classmap);
   // Makes the function of a QOR record active, as "begin" does for a named function.
   void do_begin_function(QOR_function_list::function *f);
   // One call case of a QOR script in the active function: the checks of m's "In:" values
   // against the in and inout parameters, then the out and inout parameters and the result
   // set from its "Out:" values.
   void do_qor_scriptcall(qormessage *m, AList *classmap);
-  // A reported comparison of the parameter name with the expected-value text built from v.
-  void do_assert(const Dstr &name, const Dstr &expected, const dcp_val &v);
+  // A reported and counted comparison of the parameter name with the expected-value text.
+  void do_qor_check(const Dstr &name, const Dstr &expected);
   // Emits pointerKey when the support functions' (kludge) mapping of t differs from its plain
   // mapping, plainKey when they agree.
   void kludge_return_types(AST_Type *t, Types::parmtype pt, const char *plainKey,
@@ -137,6 +147,10 @@ public:
                   AList *classmap);
   // The field values of a structure, from the elements starting at first.
   void do_cp_aggr_struct(Dstr &out, cp_aggr_node *first, UTL_Scope *fields, AList *classmap);
+  // The values of the fields of a structure or exception (what, for the messages), from the
+  // elements starting at first, separated.
+  void emit_fields(Dstr &out, cp_aggr_node *first, UTL_Scope *fields, const char *what,
+                   AList *classmap);
   // The elements of a sequence, starting at first.
   void do_cp_aggr_sequence(Dstr &out, cp_aggr_node *first, AST_Type *element,
                            AList *classmap);
@@ -172,17 +186,26 @@ private:
   // The shared condition of if and while: its variables, CONDEXP, then key.
   void emit_conditional(const char *key, const Dstr &left, const Dstr &op, const Dstr &right,
                         const Dstr &plusminus, const Dstr &tolerance);
-  // The statements of an assertion: message (quoted here) and actual are printed, then the
-  // condition decides between the satisfied and the violated report.
-  void emit_assertion(const Dstr &message, const Dstr &actual, const Dstr &left, const Dstr &op,
-                      const Dstr &right, const Dstr &plusminus, const Dstr &tolerance);
+  // The text of key, its trailing white space removed: an operand of an assertion's condition.
+  Dstr operand_placeholder(const char *key);
 
-  // The call script of one QOR record: its calls numbered from 1, the last one clearing the
-  // counter.
-  void do_qor_script(QOR_function_list::function *f, AList *classmap);
+  // What the scripts of one "use" share: the command's line, whether their calls must come in
+  // the file's order, and the place of every message in the file, from 1.
+  struct QorUse {
+    int line;
+    bool inOrder;
+    std::unordered_map<const qormessage *, unsigned int> positions;
+  };
+  // The call script of one QOR record: its calls numbered from 1, each expected once.
+  void do_qor_script(QOR_function_list::function *f, const QorUse &use, AList *classmap);
+  // Opens the script with the facts the binding counts its calls against.
+  void do_begin_qor_script(const QOR_function_list::function &f, const QorUse &use);
+  // Defines SCRIPTCOUNTER as the next script's counter of the process.
+  void define_script_counter();
   // The "In:" checks and the "Out:" results of a call case.
   void do_qor_in(const dcp_val &in, AList *classmap);
   void do_qor_out(const dcp_val &out, AList *classmap);
+  void do_qor_raises(const dcp_val &raises, AList *classmap);
   // Checks the in and inout arguments of op against the values from v on; returns the values
   // left over.
   cp_aggr_node *check_in_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap);
@@ -195,6 +218,7 @@ private:
   // The constructions of do_dcp_val for each kind of value.
   void make_literal(Dstr &out, const Dstr &text, AST_Type *t);
   void make_object(Dstr &out, const Dstr &identifier, AList *classmap);
+  void make_enumerator(Dstr &out, AST_Enum *e, const Dstr &identifier);
   void make_union(Dstr &out, cp_union *u, AST_Type *t, AList *classmap);
   void make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedefname,
                       AList *classmap);

@@ -1,9 +1,9 @@
 // NUX conditions: the condition text of "if", "while" and "assert" (a number, value or string
-// comparison, or the constant true) and the fixed sequence of emitters that an assertion is,
-// for the "assert" command and for the checks of QOR values.
+// comparison, or the constant true), the "assert" command and the checks of QOR values.
 #include "nux/NUX.hh"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "foundation/FatalError.hh"
 
@@ -20,12 +20,30 @@ bool begins_with_number(const Dstr &text) {
   FatalError(what, " on line ", lineNumber, " of NUX file");
 }
 
-// text as a string literal of the generated program, its double quotes written as \042.
-Dstr string_literal(const Dstr &text) {
+// The words given, blank-separated; absent ones are left out.
+Dstr join_words(std::initializer_list<Dstr> words) {
+  Dstr text("");
+  for (const Dstr &word : words) {
+    if (word.isNull())
+      continue;
+    if (text.length() > 0)
+      text += ' ';
+    text += word;
+  }
+  return text;
+}
+
+}  // namespace
+
+// Double quotes and backslashes are written as octal escapes, so that no character of the text
+// ends the literal or starts an escape of its own.
+Dstr NUX::string_literal(const Dstr &text) {
   Dstr literal("\"");
   for (unsigned int i = 0; i < text.length(); ++i) {
     if (text[i] == '"')
       literal += "\\042";
+    else if (text[i] == '\\')
+      literal += "\\134";
     else
       literal += text[i];
   }
@@ -33,26 +51,30 @@ Dstr string_literal(const Dstr &text) {
   return literal;
 }
 
-}  // namespace
-
 void NUX::do_condexp(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
                      const Dstr &tolerance, Dstr &out) {
+  build_condition(left, op, right, plusminus, tolerance, left, right, out);
+}
+
+void NUX::build_condition(const Dstr &left, const Dstr &op, const Dstr &right,
+                          const Dstr &plusminus, const Dstr &tolerance, const Dstr &leftText,
+                          const Dstr &rightText, Dstr &out) {
   out = "";
   if (op == "=")
     condition_error("Illegal comparison operator", lineNumber);
   if (begins_with_number(right)) {
-    do_condexp_number_compare(left, op, right, plusminus, tolerance, out);
+    do_condexp_number_compare(leftText, op, rightText, plusminus, tolerance, out);
     return;
   }
   if (op == "==") {
     variables->define("PRECISION", tolerance.isNull() ? Dstr("0.0") : tolerance);
-    variables->define("LEFTARG", left);
-    variables->define("RIGHTARG", right);
+    variables->define("LEFTARG", leftText);
+    variables->define("RIGHTARG", rightText);
     cat_binding(out, "cc.conditional.qorassert");
     return;
   }
   if (right[0] == '"') {
-    do_condexp_string_compare(left, op, right, out);
+    do_condexp_string_compare(leftText, op, rightText, out);
     return;
   }
   if (left == "true") {
@@ -88,33 +110,36 @@ void NUX::do_condexp_string_compare(const Dstr &left, const Dstr &op, const Dstr
 
 void NUX::do_condexp_true(Dstr &out) { cat_binding(out, "cc.conditional.truism"); }
 
-void NUX::emit_assertion(const Dstr &message, const Dstr &actual, const Dstr &left,
-                         const Dstr &op, const Dstr &right, const Dstr &plusminus,
-                         const Dstr &tolerance) {
-  do_println(string_literal(message));
-  do_print("\"Actual value is \"");
-  do_println(actual);
-  do_if(left, op, right, plusminus, tolerance);
-  do_println("\"Test assertion satisfied.\"");
-  do_else();
-  do_println("\"**** TEST ASSERTION VIOLATED ****\"");
-  do_fail();
-  do_end_if();
+Dstr NUX::operand_placeholder(const char *key) {
+  Dstr text;
+  cat_binding(text, key);
+  text.noTrailingWhitespace();
+  return text;
 }
 
+// The condition is chosen from the operands as written and made from the binding's
+// placeholders for them, which the binding's assertion binds to each side evaluated once. The
+// constant true stays itself, so that "assert true" is still the constant condition.
 void NUX::do_assert(const Dstr &left, const Dstr &op, const Dstr &right, const Dstr &plusminus,
                     const Dstr &tolerance) {
-  const Dstr message =
-      join_pieces("Testing assertion ", left, " ", op, " ", right, " ", plusminus, " ", tolerance);
-  emit_assertion(message, left, left, op, right, plusminus, tolerance);
+  require_active_function();
+  const Dstr actual = left == "true" ? left : operand_placeholder("cc.assert.actual");
+  const Dstr expected = right.isNull() ? right : operand_placeholder("cc.assert.expected");
+  Dstr condition;
+  build_condition(left, op, right, plusminus, tolerance, actual, expected, condition);
+  variables->define("CONDEXP", condition);
+  variables->define("ASSERT_TEXT", string_literal(join_words({left, op, right, plusminus, tolerance})));
+  variables->define("ASSERT_OPERATOR", string_literal(op.isNull() ? Dstr("") : op));
+  variables->define("ASSERT_ACTUAL", left);
+  variables->define("ASSERT_EXPECTED", right);
+  emit_code("cc.assert");
 }
 
-// Only a literal can be printed by the generated program as it stands; an object reference,
-// union or aggregate cannot.
-void NUX::do_assert(const Dstr &name, const Dstr &expected, const dcp_val &v) {
-  Dstr message = join_pieces("Testing assertion ", name, " == ");
-  dcp2text(v, message);
-  message += " (+- 1e-5, if applicable)";
-  const Dstr actual(v.kind == dcp_literal ? name : Dstr("\"[non-printable]\""));
-  emit_assertion(message, actual, name, "==", expected, "+-", "1e-5");
+// The check compares the parameter with the expected value within 1e-5 when a side is a
+// floating-point number; how, and how it is reported, is the binding's affair.
+void NUX::do_qor_check(const Dstr &name, const Dstr &expected) {
+  variables->define("LEFTARG", name);
+  variables->define("RIGHTARG", expected);
+  variables->define("PRECISION", "1e-5");
+  emit_code("cc.qor.check");
 }

@@ -170,11 +170,15 @@ void NUX::do_end_while() { emit_statement("cc.end.while"); }
 
 // The counter that tells the calls of the function apart lives at class scope; every script
 // of the process, those made from QOR files included, gets a counter of its own.
-void NUX::do_begin_script() {
-  require_active_function();
+void NUX::define_script_counter() {
   Dstr counter("scriptcounter");
   counter += processCounters.scripts++;
   variables->define("SCRIPTCOUNTER", counter);
+}
+
+void NUX::do_begin_script() {
+  require_active_function();
+  define_script_counter();
   cat_binding(activeFunction->cc_classvars, "cc.script.classvar");
   emit_code("cc.script.begin");
 }

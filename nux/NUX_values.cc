@@ -8,6 +8,8 @@
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
 #include "frontend/ast_array.hh"
+#include "frontend/ast_constant.hh"
+#include "frontend/ast_enum.hh"
 #include "frontend/ast_expression.hh"
 #include "frontend/ast_field.hh"
 #include "frontend/ast_typedef.hh"
@@ -55,6 +57,27 @@ BranchChoice find_branch(AST_Union *u, const Dstr &tag) {
   return choice;
 }
 
+// The number of the enumerator of e that identifier names (its own name, or that name in the
+// scope of the enum or in the scope around it, which the enumerator is entered into too, "::" in
+// front or not); -1 when it names none.
+long enumerator_number(AST_Enum *e, const Dstr &identifier) {
+  const Dstr enumName(scopedNameOf(e));
+  const int colon = enumName.strrchr(':');
+  Dstr outer(enumName);
+  outer -= colon > 0 ? colon + 1 : 0;
+  const Dstr wanted(withoutRootScope(identifier));
+  long number = 0;
+  for (UTL_ScopeActiveIterator i(e, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
+    if (!AST_EnumVal::narrow_from_decl(i.item()))
+      continue;
+    const char *name = nameOf(i.item());
+    if (wanted == name || wanted == join_pieces(outer, name) || wanted == join_pieces(enumName, "::", name))
+      return number;
+    ++number;
+  }
+  return -1;
+}
+
 // The next field of a structure from i on, past the enumerators that an enum declared inside
 // the structure adds to its declarations; null when no field is left.
 AST_Field *next_field(UTL_ScopeActiveIterator &i) {
@@ -92,7 +115,10 @@ void NUX::do_dcp_val(Dstr &out, dcp_val v, AST_Type *expected_type, const Dstr &
     make_literal(out, *dcp_text(v), type);
     return;
   case dcp_interface:
-    make_object(out, *dcp_text(v), classmap);
+    if (AST_Enum *e = AST_Enum::narrow_from_decl(type))
+      make_enumerator(out, e, *dcp_text(v));
+    else
+      make_object(out, *dcp_text(v), classmap);
     return;
   case dcp_union:
     make_union(out, dcp_union_of(v), type, classmap);
@@ -117,6 +143,14 @@ void NUX::make_literal(Dstr &out, const Dstr &text, AST_Type *t) {
   check(mapped);
   variables->define("RETURN_TYPE", with_separator(mapped));
   cat_binding(out, "cc.make.leafvalue");
+}
+
+// An enumerator is made as the literal of its number.
+void NUX::make_enumerator(Dstr &out, AST_Enum *e, const Dstr &identifier) {
+  const long number = enumerator_number(e, identifier);
+  if (number < 0)
+    FatalError("No such enumerator in ", scopedNameOf(e), ": ", identifier);
+  make_literal(out, join_pieces(number), e);
 }
 
 // The identifier alone names the interface; the expected type is not looked at.
@@ -171,18 +205,23 @@ void NUX::make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedef
 void NUX::do_cp_aggr_struct(Dstr &out, cp_aggr_node *first, UTL_Scope *fields,
                             AList *classmap) {
   cat_binding(out, "cc.make.struct.funcall.begin");
+  emit_fields(out, first, fields, "struct", classmap);
+  cat_binding(out, "cc.make.struct.funcall.end");
+}
+
+void NUX::emit_fields(Dstr &out, cp_aggr_node *first, UTL_Scope *fields, const char *what,
+                      AList *classmap) {
   UTL_ScopeActiveIterator i(fields, UTL_Scope::SCOPE_ITER_DECLS);
   for (cp_aggr_node *e = first; e; e = e->next) {
     AST_Field *field = next_field(i);
     if (!field)
-      FatalError("Too many fields in QOR struct");
+      FatalError("Too many fields in QOR ", what);
     do_dcp_val(out, e->val, field->field_type(), Dstr(), classmap);
     if (e->next)
       cat_binding(out, "cchh.arglist.separator");
   }
   if (next_field(i))
-    FatalError("Not enough fields in QOR struct");
-  cat_binding(out, "cc.make.struct.funcall.end");
+    FatalError("Not enough fields in QOR ", what);
 }
 
 // The separator comes before every element, so that the opening template can end with the

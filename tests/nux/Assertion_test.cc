@@ -1,87 +1,97 @@
-// Unit tests of the reported comparison of a QOR value: the quoted test line with the value's
-// printed form, its double quotes written as \042, and the actual value, which only a literal
-// can show.
+// Unit tests of the checks the compiler hands to the binding: an assertion's text as a string
+// literal (quotes and backslashes escaped, absent parts left out), its condition made from the
+// binding's placeholders for the two sides, and the parameter and expected value of a QOR check.
 #include "nux/NUX.hh"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
-#include <utility>
-
-#include "qor/qor_y.hh"
 
 namespace {
 
-class QORAssertTest : public testing::Test {
+class AssertionTest : public testing::Test {
 protected:
-  QORAssertTest() : compiler(Dstr(TRACE_BINDING)) { compiler.activeFunction = &function; }
+  AssertionTest() : compiler(Dstr(TRACE_BINDING)) { compiler.activeFunction = &function; }
 
-  ~QORAssertTest() override { qorfree(messages); }
-
-  // The "In:" value of a message "a b In: " + value.
-  dcp_val value(const std::string &text) {
-    const std::string message = "a b In: " + text;
-    qorfilename = "t.qor";
-    FILE *file = fmemopen(const_cast<char *>(message.data()), message.size(), "r");
-    qorfree(messages);
-    messages = parse_qor_file(file);
-    fclose(file);
-    return messages->in;
+  // The value of variable in the trace line the last check emitted: the text between
+  // "variable=<" and the "> " (or ">" and the line end) that starts the next variable.
+  std::string value_of(const std::string &variable, const std::string &next) const {
+    const std::string code = function.cc_code.aschar();
+    const std::string opening = variable + "=<";
+    const std::string::size_type start = code.find(opening) + opening.size();
+    const std::string closing = next.empty() ? ">\n" : "> " + next + "=<";
+    return code.substr(start, code.find(closing, start) - start);
   }
 
-  // The VALUE of the test line and of the actual value that the assertion prints.
-  std::pair<std::string, std::string> asserted(const char *name, const std::string &text) {
+  void assert_line(const char *left, const char *op, const char *right,
+                   const char *plusminus = nullptr, const char *tolerance = nullptr) {
     function.cc_code = "";
-    compiler.do_assert(Dstr(name), Dstr("expected"), value(text));
-    std::string values[3];
-    const char *line = function.cc_code.aschar();
-    for (std::string &v : values) {
-      const char *start = strstr(line, "value=<") + strlen("value=<");
-      line = strchr(line, '\n') + 1;
-      v.assign(start, line - start - 2);
-    }
-    return {values[0], values[2]};
+    compiler.do_assert(Dstr(left), Dstr(op), Dstr(right), Dstr(plusminus), Dstr(tolerance));
   }
 
   NUX compiler;
   Function function;
-  qormessage *messages = nullptr;
 };
 
-TEST_F(QORAssertTest, TestLineQuotesTheValueAndOnlyLiteralsShowTheirActualValue) {
+TEST_F(AssertionTest, TextIsALiteralOfTheAssertionAsWritten) {
   const struct {
-    const char *name, *value, *testLine, *actual;
+    const char *left, *op, *right, *plusminus, *tolerance, *text;
   } cases[] = {
-      {"ref", "\"A1\"", "\"Testing assertion ref == \\042A1\\042 (+- 1e-5, if applicable)\"",
-       "ref"},
-      {"n", "-5", "\"Testing assertion n == -5 (+- 1e-5, if applicable)\"", "n"},
-      {"r", "Bank::Account",
-       "\"Testing assertion r == interface Bank::Account (+- 1e-5, if applicable)\"",
-       "\"[non-printable]\""},
-      {"u", "[ok, 'c']", "\"Testing assertion u == [ok, 'c'] (+- 1e-5, if applicable)\"",
-       "\"[non-printable]\""},
-      {"s", "{1, \"a\", #()}",
-       "\"Testing assertion s == {1,\\042a\\042,#()} (+- 1e-5, if applicable)\"",
-       "\"[non-printable]\""},
+      {"g_n", "==", "3", nullptr, nullptr, "\"g_n == 3\""},
+      {"g_x", "==", "2.5", "+-", "0.01", "\"g_x == 2.5 +- 0.01\""},
+      {"g_s", "!=", "\"a\\b\"", nullptr, nullptr, "\"g_s != \\042a\\134b\\042\""},
+      {"true", nullptr, nullptr, nullptr, nullptr, "\"true\""},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(std::make_pair(std::string(c.testLine), std::string(c.actual)),
-              asserted(c.name, c.value))
-        << c.value;
+  for (const auto &c : cases) {
+    assert_line(c.left, c.op, c.right, c.plusminus, c.tolerance);
+    EXPECT_EQ(c.text, value_of("assert_text", "assert_operator")) << c.text;
+  }
 }
 
-// Hundreds of strings put more double quotes in the test line than template substitution
-// would replace; every one of them is still written as \042.
-TEST_F(QORAssertTest, ValueWithManyStringsIsQuotedWhole) {
+// Each side is named by the binding's placeholder in the condition, and given as written
+// beside it; the constant true stays itself and has no expected side.
+TEST_F(AssertionTest, ConditionUsesThePlaceholdersOfTheSides) {
+  const struct {
+    const char *left, *op, *right, *condition, *actual, *expected;
+  } cases[] = {
+      {"g_n", "<", "10",
+       "[cc.conditional.number] leftarg=<[cc.assert.actual]> rightarg=<[cc.assert.expected]> "
+       "comparison=<<>\n",
+       "g_n", "10"},
+      {"g_m", "==", "make(1)",
+       "[cc.conditional.qorassert] precision=<0.0> leftarg=<[cc.assert.actual]> "
+       "rightarg=<[cc.assert.expected]>\n",
+       "g_m", "make(1)"},
+      {"true", nullptr, nullptr, "[cc.conditional.truism]\n", "true", ""},
+  };
+  for (const auto &c : cases) {
+    assert_line(c.left, c.op, c.right);
+    EXPECT_EQ(c.condition, value_of("condexp", "assert_text")) << c.left;
+    EXPECT_EQ(c.actual, value_of("assert_actual", "assert_expected")) << c.left;
+    EXPECT_EQ(c.expected, value_of("assert_expected", "")) << c.left;
+  }
+}
+
+// Hundreds of strings put more double quotes in the text than template substitution would
+// replace; every one of them is still escaped.
+TEST_F(AssertionTest, TextWithManyStringsIsQuotedWhole) {
   std::string strings = "\"x\"";
   for (int i = 1; i < 600; ++i)
-    strings += ", \"x\"";
-  const std::string line = asserted("s", "{#(" + strings + ")}").first;
+    strings += ",\"x\"";
+  assert_line("g_s", "==", strings.c_str());
+  const std::string text = value_of("assert_text", "assert_operator");
   size_t quotes = 0;
-  for (size_t at = line.find("\\042"); at != std::string::npos; at = line.find("\\042", at + 1))
+  for (size_t at = text.find("\\042"); at != std::string::npos; at = text.find("\\042", at + 1))
     ++quotes;
   EXPECT_EQ(1200u, quotes);
+  EXPECT_EQ(text.size() - 1, text.find('"', 1)) << "only the literal's own quotes are bare";
+}
+
+TEST_F(AssertionTest, QorCheckNamesTheParameterAndItsExpectedValue) {
+  function.cc_code = "";
+  compiler.do_qor_check(Dstr("memo"), Dstr("made(\"salary\")"));
+  EXPECT_STREQ("[cc.qor.check] leftarg=<memo> rightarg=<made(\"salary\")> precision=<1e-5>\n",
+               function.cc_code.aschar());
 }
 
 }  // namespace

@@ -48,26 +48,10 @@
 [cc.fail]
 [cc.nogo]
 [cc.test.end]
-[cc.println] value=<"Testing assertion g_count == 5  ">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<g_count>
-[cc.if] condexp=<[cc.conditional.number] leftarg=<g_count> rightarg=<5> comparison=<==>
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion name == \042Bob\042 +- 0.5">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<name>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<0.5> leftarg=<name> rightarg=<"Bob">
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+[cc.assert] condexp=<[cc.conditional.number] leftarg=<[cc.assert.actual]> rightarg=<[cc.assert.expected]> comparison=<==>
+> assert_text=<"g_count == 5"> assert_operator=<"=="> assert_actual=<g_count> assert_expected=<5>
+[cc.assert] condexp=<[cc.conditional.qorassert] precision=<0.5> leftarg=<[cc.assert.actual]> rightarg=<[cc.assert.expected]>
+> assert_text=<"name == \042Bob\042 +- 0.5"> assert_operator=<"=="> assert_actual=<name> assert_expected=<"Bob">
    raw text with count // and slashes
   block line with count
 [cc.main.end] mainclass=<all>

@@ -30,7 +30,8 @@
 [cc.class.member.body.begin] return_type=<> function_name=<M_Calc_i> arglist=<> class_name=<M_Calc_i>
 [cc.class.constructor.stubout] return_type=<>
 [cc.class.member.end] return_type=<>
-[cc.script.classvar] scriptcounter=<scriptcounter3>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter3> qor_function=<M::Calc::f> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<2> qor_position=<1>
+>
 [cc.class.member.begin] return_type=<ret(long)> function_name=<f> arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<a>
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<out(long)> arg_name=<b>
@@ -48,32 +49,12 @@
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<M_Calc_i>
 [cc.class.member.begin.instance] server_identifier=<calc>
-[cc.script.begin] scriptcounter=<scriptcounter3>
+[cc.qor.script.begin] scriptcounter=<scriptcounter3>
 [cc.case.call] value=<1>
-[cc.clearcounter]
-[cc.println] value=<"Checking QOR assertions on call to M::Calc::f">
-[cc.println] value=<"Testing assertion a == 1 (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<a>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<a> rightarg=<[cc.make.leafvalue] value=<1> return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion c == 3 (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<c>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<c> rightarg=<[cc.make.leafvalue] value=<3> return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+[cc.qor.check] leftarg=<a> rightarg=<[cc.make.leafvalue] value=<1> return_type=<ret(long)>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<c> rightarg=<[cc.make.leafvalue] value=<3> return_type=<ret(long)>
+> precision=<1e-5>
 [cc.out.parm.begin] leftarg=<b>
 [cc.make.leafvalue] value=<20> return_type=<ret(long)>
 [cc.out.parm.end] leftarg=<b>
@@ -88,7 +69,8 @@
 [cc.class.member.end.instance] server_identifier=<calc>
 [cc.class.member.number.dummy_return] return_type=<ret(long)>
 [cc.class.member.end] return_type=<ret(long)>
-[cc.script.classvar] scriptcounter=<scriptcounter2>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter2> qor_function=<M::Calc::g> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<3> qor_position=<2>
+>
 [cc.class.member.begin] return_type=<void> function_name=<g> arglist=<[cchh.argument] arg_type=<out(NT_struct M.Named)> arg_name=<n>
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
@@ -98,9 +80,8 @@
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<M_Calc_i>
 [cc.class.member.begin.instance] server_identifier=<calc>
-[cc.script.begin] scriptcounter=<scriptcounter2>
+[cc.qor.script.begin] scriptcounter=<scriptcounter2>
 [cc.case.call] value=<1>
-[cc.clearcounter]
 [cc.out.parm.begin.pointer] leftarg=<n>
 [cc.make.struct.funcall.begin] return_type=<M_Named>
 [cc.make.leafvalue] value=<1> return_type=<ret(long)>
@@ -113,15 +94,15 @@
 [cc.class.member.end.instance] server_identifier=<calc>
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
-[cc.script.classvar] scriptcounter=<scriptcounter1>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter1> qor_function=<M::Calc::h> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<4> qor_position=<3>
+>
 [cc.class.member.begin] return_type=<ret(NT_struct M.Named)> function_name=<h> arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<M_Calc_i>
 [cc.class.member.body.begin] return_type=<ret(NT_struct M.Named)> function_name=<h> arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<M_Calc_i>
 [cc.class.member.begin.instance] server_identifier=<calc>
-[cc.script.begin] scriptcounter=<scriptcounter1>
+[cc.qor.script.begin] scriptcounter=<scriptcounter1>
 [cc.case.call] value=<1>
-[cc.clearcounter]
 [cc.out.return.begin.pointer]
 [cc.make.struct.funcall.begin] return_type=<M_Named>
 [cc.make.leafvalue] value=<2> return_type=<ret(long)>
@@ -134,7 +115,8 @@
 [cc.class.member.end.instance] server_identifier=<calc>
 [cc.class.member.other.dummy_return] return_type=<ret(NT_struct M.Named)>
 [cc.class.member.end] return_type=<ret(NT_struct M.Named)>
-[cc.script.classvar] scriptcounter=<scriptcounter0>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<M::Calc::take> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<5> qor_position=<4>
+>
 [cc.class.member.begin] return_type=<void> function_name=<take> arglist=<[cchh.argument] arg_type=<in(NT_string local type)> arg_name=<s>
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<in(NT_interface M.Calc)> arg_name=<other>
@@ -148,32 +130,12 @@
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<M_Calc_i>
 [cc.class.member.begin.instance] server_identifier=<calc>
-[cc.script.begin] scriptcounter=<scriptcounter0>
+[cc.qor.script.begin] scriptcounter=<scriptcounter0>
 [cc.case.call] value=<1>
-[cc.clearcounter]
-[cc.println] value=<"Checking QOR assertions on call to M::Calc::take">
-[cc.println] value=<"Testing assertion s == \042x\042 (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<s>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<s> rightarg=<[cc.make.leafvalue] value=<"x"> return_type=<ret(NT_string local type)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion other == interface M::Calc (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<other> rightarg=<[cc.make.leafobject] class_name=<M_Calc_i> split_module=<M> split_class=<Calc> uspmodule=<M> javamodsep=<.> interface_name=<M.Calc> uinterface=<M_Calc>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+[cc.qor.check] leftarg=<s> rightarg=<[cc.make.leafvalue] value=<"x"> return_type=<ret(NT_string local type)>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<other> rightarg=<[cc.make.leafobject] class_name=<M_Calc_i> split_module=<M> split_class=<Calc> uspmodule=<M> javamodsep=<.> interface_name=<M.Calc> uinterface=<M_Calc>
+> precision=<1e-5>
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<calc>

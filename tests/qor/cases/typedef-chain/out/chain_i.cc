@@ -8,7 +8,8 @@
 [cc.class.member.body.begin] return_type=<> function_name=<A_i> arglist=<> class_name=<A_i>
 [cc.class.constructor.stubout] return_type=<>
 [cc.class.member.end] return_type=<>
-[cc.script.classvar] scriptcounter=<scriptcounter0>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<A::f> qor_file=<"calls.qor"> qor_use=<4> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<1> qor_position=<1>
+>
 [cc.class.member.begin] return_type=<void> function_name=<f> arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<x>
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
@@ -18,21 +19,10 @@
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<A_i>
 [cc.class.member.begin.instance] server_identifier=<ab>
-[cc.script.begin] scriptcounter=<scriptcounter0>
+[cc.qor.script.begin] scriptcounter=<scriptcounter0>
 [cc.case.call] value=<1>
-[cc.clearcounter]
-[cc.println] value=<"Checking QOR assertions on call to A::f">
-[cc.println] value=<"Testing assertion x == 5 (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<x>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<x> rightarg=<[cc.make.leafvalue] value=<5> return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+[cc.qor.check] leftarg=<x> rightarg=<[cc.make.leafvalue] value=<5> return_type=<ret(long)>
+> precision=<1e-5>
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<ab>

@@ -133,7 +133,9 @@
 [cc.class.member.body.begin] return_type=<> function_name=<M_Shapes_i> arglist=<> class_name=<M_Shapes_i>
 [cc.class.constructor.stubout] return_type=<>
 [cc.class.member.end] return_type=<>
-[cc.script.classvar] scriptcounter=<scriptcounter0>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<M::Shapes::take> qor_file=<"calls.qor"> qor_use=<1> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<2> qor_position=<1>
+[cc.qor.script.call] qor_line=<3> qor_position=<2>
+>
 [cc.class.member.begin] return_type=<void> function_name=<take> arglist=<[cchh.argument] arg_type=<in(NT_sequence M.LongSeq of in(long))> arg_name=<s>
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<in(NT_sequence M.Alias of in(long))> arg_name=<t>
@@ -166,41 +168,19 @@
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<M_Shapes_i>
-[cc.script.begin] scriptcounter=<scriptcounter0>
+[cc.qor.script.begin] scriptcounter=<scriptcounter0>
 [cc.case.call] value=<1>
-[cc.println] value=<"Checking QOR assertions on call to M::Shapes::take">
-[cc.println] value=<"Testing assertion s == #(1,2) (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<s> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<2>
+[cc.qor.check] leftarg=<s> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<2>
 [cchh.arglist.separator]
 [cc.make.leafvalue] value=<1> return_type=<ret(long)>
 [cchh.arglist.separator]
 [cc.make.leafvalue] value=<2> return_type=<ret(long)>
 [cc.make.sequence.funcall.end] return_type=<ret(long)> sequence_length=<2>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion t == #() (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<t> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<0>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<t> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<0>
 [cc.make.sequence.funcall.end] return_type=<M_LongSeq> sequence_length=<0>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion o == {{7},1,{3,4}} (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<o> rightarg=<[cc.make.struct.funcall.begin] return_type=<M_Outer>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<o> rightarg=<[cc.make.struct.funcall.begin] return_type=<M_Outer>
 [cc.make.struct.funcall.begin] return_type=<M_Outer_Inner>
 [cc.make.leafvalue] value=<7> return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
@@ -213,32 +193,14 @@
 [cc.make.leafvalue] value=<4> return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion u == [red, 5] (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<u> rightarg=<[cc.make.union.funcall.begin] return_type=<M_U>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<u> rightarg=<[cc.make.union.funcall.begin] return_type=<M_U>
 0[cchh.arglist.separator]
 [cc.make.union.funcall.parm2.begin] return_type=<M_U>
 [cc.make.leafvalue] value=<5> return_type=<ret(long)>
 [cc.make.union.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion v == [TWO, {1,2}] (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<v> rightarg=<[cc.make.union.funcall.begin] return_type=<M_V>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<v> rightarg=<[cc.make.union.funcall.begin] return_type=<M_V>
 2[cchh.arglist.separator]
 [cc.make.union.funcall.parm2.begin] return_type=<M_V>
 [cc.make.struct.funcall.begin] return_type=<M_Point>
@@ -247,17 +209,8 @@
 [cc.make.leafvalue] value=<2> return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
 [cc.make.union.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion w == [Color::green, #(9)] (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<w> rightarg=<[cc.make.union.funcall.begin] return_type=<M_W>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<w> rightarg=<[cc.make.union.funcall.begin] return_type=<M_W>
 1[cchh.arglist.separator]
 [cc.make.union.funcall.parm2.begin] return_type=<M_W>
 [cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<1>
@@ -265,58 +218,20 @@
 [cc.make.leafvalue] value=<9> return_type=<ret(long)>
 [cc.make.sequence.funcall.end] return_type=<ret(long)> sequence_length=<1>
 [cc.make.union.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion self == interface M::Shapes (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<self> rightarg=<[cc.make.leafobject] class_name=<M_Shapes_i> split_module=<M> split_class=<Shapes> uspmodule=<M> javamodsep=<.> interface_name=<M.Shapes> uinterface=<M_Shapes>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+> precision=<1e-5>
+[cc.qor.check] leftarg=<self> rightarg=<[cc.make.leafobject] class_name=<M_Shapes_i> split_module=<M> split_class=<Shapes> uspmodule=<M> javamodsep=<.> interface_name=<M.Shapes> uinterface=<M_Shapes>
+> precision=<1e-5>
 [cc.end.scriptcall]
 [cc.case.call] value=<2>
-[cc.clearcounter]
-[cc.println] value=<"Checking QOR assertions on call to M::Shapes::take">
-[cc.println] value=<"Testing assertion s == #() (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<s> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<0>
+[cc.qor.check] leftarg=<s> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<0>
 [cc.make.sequence.funcall.end] return_type=<M_LongSeq> sequence_length=<0>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion t == #(3) (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<t> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<1>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<t> rightarg=<[cc.make.sequence.funcall.begin] return_type=<M_LongSeq> sequence_length=<1>
 [cchh.arglist.separator]
 [cc.make.leafvalue] value=<3> return_type=<ret(long)>
 [cc.make.sequence.funcall.end] return_type=<ret(long)> sequence_length=<1>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion o == {{0},0,{0,0}} (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<o> rightarg=<[cc.make.struct.funcall.begin] return_type=<M_Outer>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<o> rightarg=<[cc.make.struct.funcall.begin] return_type=<M_Outer>
 [cc.make.struct.funcall.begin] return_type=<M_Outer_Inner>
 [cc.make.leafvalue] value=<0> return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
@@ -329,32 +244,14 @@
 [cc.make.leafvalue] value=<0> return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion u == [blue, \042x\042] (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<u> rightarg=<[cc.make.union.funcall.begin] return_type=<M_U>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<u> rightarg=<[cc.make.union.funcall.begin] return_type=<M_U>
 -1000000[cchh.arglist.separator]
 [cc.make.union.funcall.parm2.begin] return_type=<M_U>
 [cc.make.leafvalue] value=<"x"> return_type=<ret(NT_string local type)>
 [cc.make.union.funcall.end] return_type=<ret(NT_string local type)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion v == [TWO, {0,0}] (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<v> rightarg=<[cc.make.union.funcall.begin] return_type=<M_V>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<v> rightarg=<[cc.make.union.funcall.begin] return_type=<M_V>
 2[cchh.arglist.separator]
 [cc.make.union.funcall.parm2.begin] return_type=<M_V>
 [cc.make.struct.funcall.begin] return_type=<M_Point>
@@ -363,39 +260,15 @@
 [cc.make.leafvalue] value=<0> return_type=<ret(long)>
 [cc.make.struct.funcall.end] return_type=<ret(long)>
 [cc.make.union.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion w == [blue, 1] (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<w> rightarg=<[cc.make.union.funcall.begin] return_type=<M_W>
+> precision=<1e-5>
+[cc.qor.check] leftarg=<w> rightarg=<[cc.make.union.funcall.begin] return_type=<M_W>
 2[cchh.arglist.separator]
 [cc.make.union.funcall.parm2.begin] return_type=<M_W>
 [cc.make.leafvalue] value=<1> return_type=<ret(long)>
 [cc.make.union.funcall.end] return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
-[cc.println] value=<"Testing assertion self == interface M::Shapes (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<"[non-printable]">
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<self> rightarg=<[cc.make.leafobject] class_name=<M_Shapes_i> split_module=<M> split_class=<Shapes> uspmodule=<M> javamodsep=<.> interface_name=<M.Shapes> uinterface=<M_Shapes>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+> precision=<1e-5>
+[cc.qor.check] leftarg=<self> rightarg=<[cc.make.leafobject] class_name=<M_Shapes_i> split_module=<M> split_class=<Shapes> uspmodule=<M> javamodsep=<.> interface_name=<M.Shapes> uinterface=<M_Shapes>
+> precision=<1e-5>
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.void.dummy_return] return_type=<void>

@@ -1,0 +1,88 @@
+[cc.begin] header_check=<hTIMEhPIDhN_h> header_file=<"bank_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<bank_iUtils>
+[cc.clone.enum] return_type=<ret(NT_enum Bank::Mode)> arg_type=<in(NT_enum Bank::Mode)>
+[cc.compare.enum] return_type=<ret(NT_enum Bank::Mode)> arg_type=<in(NT_enum Bank::Mode)>
+[cc.clone.interface] interface_name=<Bank::Account> return_type=<ret(NT_interface Bank::Account)> arg_type=<in(NT_interface Bank::Account)>
+[cc.compare.interface] interface_name=<Bank::Account> return_type=<ret(NT_interface Bank::Account)> arg_type=<in(NT_interface Bank::Account)>
+[cc.declare] interface_name=<Bank.Account> server_identifier=<acct>
+[cc.class.begin] class_name=<Bank_Account_i>
+[cc.class.members.begin] class_name=<Bank_Account_i>
+[cc.class.member.begin] return_type=<> function_name=<Bank_Account_i> arglist=<> class_name=<Bank_Account_i>
+[cc.class.member.body.begin] return_type=<> function_name=<Bank_Account_i> arglist=<> class_name=<Bank_Account_i>
+[cc.class.constructor.stubout] return_type=<>
+[cc.class.member.end] return_type=<>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<Bank::Account::limit> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<1> qor_calls=<[cc.qor.script.call] qor_line=<6> qor_position=<4>
+>
+[cc.class.member.begin] return_type=<ret(long)> function_name=<limit> arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
+> class_name=<Bank_Account_i>
+[cc.class.member.body.begin] return_type=<ret(long)> function_name=<limit> arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
+> class_name=<Bank_Account_i>
+[cc.class.member.begin.instance] server_identifier=<acct>
+[cc.qor.script.begin] scriptcounter=<scriptcounter0>
+[cc.case.call] value=<1>
+[cc.qor.raise.begin] class_name=<CORBA.NO_PERMISSION>
+[cc.qor.raise.end]
+[cc.end.scriptcall]
+[cc.script.end]
+[cc.class.member.end.instance] server_identifier=<acct>
+[cc.class.member.number.dummy_return] return_type=<ret(long)>
+[cc.class.member.end] return_type=<ret(long)>
+[cc.class.member.begin] return_type=<void> function_name=<limit> arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<limit>
+[cchh.arglist.separator]
+[cchh.argument] arg_type=<env_t&> arg_name=<env>
+> class_name=<Bank_Account_i>
+[cc.class.member.body.begin] return_type=<void> function_name=<limit> arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<limit>
+[cchh.arglist.separator]
+[cchh.argument] arg_type=<env_t&> arg_name=<env>
+> class_name=<Bank_Account_i>
+[cc.class.member.void.stubout] return_type=<ret(long)>
+[cc.class.member.void.dummy_return] return_type=<ret(long)>
+[cc.class.member.end] return_type=<void>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter1> qor_function=<Bank::Account::switch_to> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<1> qor_calls=<[cc.qor.script.call] qor_line=<3> qor_position=<1>
+[cc.qor.script.call] qor_line=<4> qor_position=<2>
+[cc.qor.script.call] qor_line=<5> qor_position=<3>
+>
+[cc.class.member.begin] return_type=<void> function_name=<switch_to> arglist=<[cchh.argument] arg_type=<in(NT_enum Bank.Mode)> arg_name=<m>
+[cchh.arglist.separator]
+[cchh.argument] arg_type=<env_t&> arg_name=<env>
+> class_name=<Bank_Account_i>
+[cc.class.member.throws.begin] class_name=<Bank_Account_i>
+[cc.class.member.throws] class_name=<BankPackage.Refused>
+[cc.class.member.throws.separator] class_name=<BankPackage.Refused>
+[cc.class.member.throws] class_name=<BankPackage.Empty>
+[cc.class.member.body.begin] return_type=<void> function_name=<switch_to> arglist=<[cchh.argument] arg_type=<in(NT_enum Bank.Mode)> arg_name=<m>
+[cchh.arglist.separator]
+[cchh.argument] arg_type=<env_t&> arg_name=<env>
+> class_name=<BankPackage.Empty>
+[cc.class.member.begin.instance] server_identifier=<acct>
+[cc.qor.script.begin] scriptcounter=<scriptcounter1>
+[cc.case.call] value=<1>
+[cc.qor.check] leftarg=<m> rightarg=<[cc.make.leafvalue] value=<0> return_type=<ret(NT_enum Bank.Mode)>
+> precision=<1e-5>
+[cc.qor.raise.begin] class_name=<Bank.Refused>
+[cc.make.leafvalue] value=<"closed"> return_type=<ret(NT_string local type)>
+[cchh.arglist.separator]
+[cc.make.leafvalue] value=<1> return_type=<ret(NT_enum Bank.Mode)>
+[cc.qor.raise.end]
+[cc.end.scriptcall]
+[cc.case.call] value=<2>
+[cc.qor.check] leftarg=<m> rightarg=<[cc.make.leafvalue] value=<1> return_type=<ret(NT_enum Bank.Mode)>
+> precision=<1e-5>
+[cc.qor.raise.begin] class_name=<Bank.Empty>
+[cc.qor.raise.end]
+[cc.end.scriptcall]
+[cc.case.call] value=<3>
+[cc.qor.check] leftarg=<m> rightarg=<[cc.make.leafvalue] value=<0> return_type=<ret(NT_enum Bank.Mode)>
+> precision=<1e-5>
+[cc.qor.raise.begin] class_name=<CORBA.TRANSIENT>
+[cc.qor.raise.end]
+[cc.end.scriptcall]
+[cc.script.end]
+[cc.class.member.end.instance] server_identifier=<acct>
+[cc.class.member.void.dummy_return] return_type=<void>
+[cc.class.member.end] return_type=<void>
+[cc.class.end]
+[cc.main.begin] mainclass=<bank_i>
+[cc.main.stubout] mainclass=<bank_i>
+[cc.main.end] mainclass=<bank_i>
+[cc.class.end]
+[cc.end]

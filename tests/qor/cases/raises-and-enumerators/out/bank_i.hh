@@ -1,0 +1,31 @@
+[hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"bank_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<bank_iUtils>
+[hh.declare] interface_name=<Bank.Account> server_identifier=<acct>
+[hh.clone] return_type=<ret(NT_enum Bank::Mode)> arg_type=<in(NT_enum Bank::Mode)> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
+[hh.compare] return_type=<ret(NT_enum Bank::Mode)> arg_type=<in(NT_enum Bank::Mode)> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
+[hh.clone] return_type=<ret(NT_interface Bank::Account)> arg_type=<in(NT_interface Bank::Account)> interface_name=<Bank::Account> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
+[hh.compare] return_type=<ret(NT_interface Bank::Account)> arg_type=<in(NT_interface Bank::Account)> interface_name=<Bank::Account> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
+
+[hh.module.begin] module_name=<Bank_i>
+[hh.class.begin] class_name=<Bank_Account_i>
+[hh.class.members.begin] class_name=<Bank_Account_i>
+[hh.class.constructor.begin] return_type=<> function_name=<Bank_Account_i> class_name=<Bank_Account_i>
+[hh.class.member.end] class_name=<Bank_Account_i>
+[hh.class.member.begin] return_type=<ret(long)> function_name=<limit> class_name=<Bank_Account_i>
+[hh.arglist] arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
+>
+[hh.class.member.end] class_name=<Bank_Account_i>
+[hh.class.member.begin] return_type=<void> function_name=<limit> class_name=<Bank_Account_i>
+[hh.arglist] arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<limit>
+[cchh.arglist.separator]
+[cchh.argument] arg_type=<env_t&> arg_name=<env>
+>
+[hh.class.member.end] class_name=<Bank_Account_i>
+[hh.class.member.begin] return_type=<void> function_name=<switch_to> class_name=<Bank_Account_i>
+[hh.arglist] arglist=<[cchh.argument] arg_type=<in(NT_enum Bank.Mode)> arg_name=<m>
+[cchh.arglist.separator]
+[cchh.argument] arg_type=<env_t&> arg_name=<env>
+>
+[hh.class.member.end] class_name=<BankPackage.Empty>
+[hh.class.end] class_name=<Bank_Account_i>
+[hh.module.end] module_name=<Bank_i>
+[hh.end] header_check=<hTIMEhPIDhN_h>
