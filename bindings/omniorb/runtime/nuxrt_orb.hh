@@ -73,8 +73,8 @@ inline std::string naming_service_location()
 // Thrown where the naming service cannot be used; says why.
 inline Stop naming_service_problem(const std::string &what, const CORBA::SystemException &e)
 {
-    return {what, what + ": naming service not reachable at " + naming_service_location() + " (" + e._name() +
-                      " " + minor_code_name(e) + ")"};
+    return {what, what + ": naming service not reachable at " + naming_service_location() + " (" +
+                      exception_brief(e) + ")"};
 }
 
 inline CosNaming::NamingContext_ptr naming()
@@ -201,8 +201,8 @@ typename Interface::_ptr_type find_object(const CosNaming::Name &name, const std
         }
         return found._retn();
     } catch (const CORBA::SystemException &e) {
-        problem = what + ": the object bound under " + name_text(name) + " does not answer (" + e._name() + " " +
-                  minor_code_name(e) + "): a stale entry of a server that has ended?";
+        problem = what + ": the object bound under " + name_text(name) + " does not answer (" + exception_brief(e) +
+                  "), a stale entry of a server that has ended";
         return Interface::_nil();
     }
 }

@@ -134,6 +134,14 @@ inline std::string minor_code_name(const CORBA::SystemException &e)
     return code;
 }
 
+// The exception in brief: its minor code's name, which names the exception too, where omniORB
+// has one (TRANSIENT_ConnectFailed), else the exception and its minor code.
+inline std::string exception_brief(const CORBA::SystemException &e)
+{
+    const std::string minor = minor_code_name(e);
+    return minor.compare(0, std::strlen(e._name()), e._name()) == 0 ? minor : e._name() + (" minor " + minor);
+}
+
 inline std::string system_exception_text(const CORBA::SystemException &e)
 {
     const char *completed = e.completed() == CORBA::COMPLETED_YES ? "yes"
@@ -172,14 +180,13 @@ inline void report_exception(const std::string &where)
 }
 
 // The handler of begin test ... end test: an exception fails the test and the next one runs,
-// unless it stops main.
+// unless it stops main, which then says why.
 inline void test_exception()
 {
     const std::exception_ptr exception = std::current_exception();
     try {
         throw;
     } catch (Stop &stop) {
-        alert("test " + state().test_name + ": " + stop.why);
         violation("", stop.why, "", "exception");
         end_test();
         stop.counted = true;
