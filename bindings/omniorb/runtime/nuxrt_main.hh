@@ -89,6 +89,7 @@ inline int finish(int status)
             violation("copy " + std::to_string(child), "the copy " + std::to_string(child) + " made by fork failed",
                       "", "failure");
     }
+    print_tap();
     stream() << summary_line() << std::endl;
     const bool reported = write_report();
     if (status)

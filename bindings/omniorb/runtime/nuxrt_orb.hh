@@ -300,6 +300,7 @@ inline void interrupted(int number)
         violation("", message, "", "exception");
         end_test();
     }
+    print_tap();
     stream() << summary_line() << std::endl;
     write_report();
     std::_Exit(128 + number);

@@ -1,13 +1,15 @@
-// Part of the runtime (nuxrt.hh): the report for CI servers. When NUXRT_REPORT names a file, the
+// Part of the runtime (nuxrt.hh): the reports for CI servers. When NUXRT_REPORT names a file, the
 // program writes there, at its end, a JUnit XML report of one test suite, the program, with one
 // test case for each outcome the summary line counts; a failed one carries the failure's line
-// and its report (expected and actual). The file is written whole or not at all.
+// and its report (expected and actual). The file is written whole or not at all. When NUXRT_TAP
+// is set (and not 0), the program also prints the outcomes as TAP before its summary line.
 #ifndef NUXRT_REPORT_HH
 #define NUXRT_REPORT_HH
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -111,6 +113,32 @@ inline std::string junit_report()
     }
     xml << "  </testsuite>\n</testsuites>\n";
     return xml.str();
+}
+
+// The outcomes as a TAP stream: the plan, then a line for each, a failed one followed by its
+// report lines as diagnostics.
+inline std::string tap_report()
+{
+    State &s = state();
+    std::lock_guard<std::recursive_mutex> guard(s.lock);
+    std::ostringstream tap;
+    tap << "1.." << s.outcomes.size() << "\n";
+    std::size_t number = 0;
+    for (const Outcome &o : s.outcomes) {
+        tap << (o.failure.empty() ? "ok " : "not ok ") << ++number << " - " << o.group << " " << o.name << "\n";
+        std::istringstream lines(o.failure.empty() ? "" : o.detail);
+        for (std::string line; std::getline(lines, line);)
+            tap << "# " << line << "\n";
+    }
+    return tap.str();
+}
+
+// The TAP stream on the output, when NUXRT_TAP asks for it.
+inline void print_tap()
+{
+    const char *tap = std::getenv("NUXRT_TAP");
+    if (tap && *tap && std::strcmp(tap, "0") != 0)
+        stream() << tap_report() << std::flush;
 }
 
 // Writes the report when one is asked for; false when it could not be written.
