@@ -1,6 +1,7 @@
 // NUX use: the "use" command. It reads a QOR message file, counts its messages per called
-// function, and writes each such function's body as a call script: one numbered case per
-// message, checking the "In:" values it expects and setting the "Out:" values it returns.
+// function, and writes each such function's body as a call script: the calls the binding is to
+// expect, then one numbered case per message, checking the "In:" values it expects and setting
+// the "Out:" values it returns or raising its "Raises:" exception.
 #include "nux/NUX.hh"
 
 #include <cstdio>
