@@ -15,6 +15,7 @@ void read_print_free(FILE *file) {
   for (qormessage *m = messages; m != nullptr; m = m->next) {
     dcp2text(m->in, text);
     dcp2text(m->out, text);
+    dcp2text(m->raises, text);
   }
   qorfree(messages);
 }
