@@ -126,7 +126,7 @@ public:
   void do_begin_function(QOR_function_list::function *f);
   // One call case of a QOR script in the active function: the checks of m's "In:" values
   // against the in and inout parameters, then the out and inout parameters and the result
-  // set from its "Out:" values.
+  // set from its "Out:" values, or its "Raises:" exception.
   void do_qor_scriptcall(qormessage *m, AList *classmap);
   // A reported and counted comparison of the parameter name with the expected-value text.
   void do_qor_check(const Dstr &name, const Dstr &expected);
