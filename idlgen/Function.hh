@@ -25,6 +25,9 @@ public:
   void destub();
 
   bool stub;
+  // The body is made of QOR scripts alone: a "use" defined the function and no "begin" of the
+  // script did.
+  bool only_qor_scripts = false;
   // The IDL operation or attribute implemented (by idl_op_type); null for main.
   AST_Decl *idl_operation;
   AST_Interface *idl_interface;

@@ -66,12 +66,15 @@ void NUX::do_begin_function(FunctionList &functions, DeclarationList &declaratio
   declaration *decl;
   Function *f = nuxfunction2realfunction(functions, declarations, name, decl, 0);
   check(f);
+  f->only_qor_scripts = false;
   enter_function(name, f, decl);
 }
 
 void NUX::do_begin_function(QOR_function_list::function *f) {
   require_no_active_function();
-  enter_function(f->name, f->realfunction, f->declaration);
+  Function *defined = f->realfunction;
+  defined->only_qor_scripts = defined->is_stub() || defined->only_qor_scripts;
+  enter_function(f->name, defined, f->declaration);
 }
 
 void NUX::do_end_function(const Dstr &name) {
@@ -87,10 +90,13 @@ void NUX::do_end_function(const Dstr &name) {
 }
 
 // main belongs to no interface and opens no class of its own; the closing after the last
-// function closes whatever class is open.
+// function closes whatever class is open. A server function made of QOR scripts alone ends
+// with "cc.qor.scripts.after": a call that reaches it and that no script took is unexpected.
 void NUX::output_cc(FILE *cc, FunctionList &functions, AList *classmap) {
   Dstr current;
   for (unsigned int i = 0; Function *f = functions[i]; ++i) {
+    if (f->only_qor_scripts && f != mainFunction)
+      cat_binding(f->cc_code, "cc.qor.scripts.after");
     if (f->idl_interface_name != current) {
       if (!current.isNull())
         cat_binding(cc, "cc.class.end");

@@ -44,7 +44,7 @@ struct CallContext {
 };
 
 // One call of a server function, from its start to its end: the scripted calls it took, whether
-// a default branch answered it, whether it found only a stub.
+// a default branch answered it, whether it found only a stub or scripts none of which took it.
 class Invocation {
 public:
     Invocation(const char *interface, const char *operation)
@@ -68,7 +68,14 @@ public:
             context_ = context;
     }
     // The body is a stub: no script answers the function.
-    void unscripted() { stub_ = true; }
+    void unscripted() { unanswered_ = "no script answers it"; }
+    // The body is made of QOR scripts alone, and the call has come to its end: unless one of them
+    // took it, it was made on an object that none of them is for.
+    void after_scripts()
+    {
+        if (taken_.empty() && !defaulted_)
+            unanswered_ = "no script of it is for this object";
+    }
     void answered_by_default() { defaulted_ = true; }
     const CallContext *call() const { return context_.name.empty() ? nullptr : &context_; }
 
@@ -91,7 +98,7 @@ private:
     Invocation *outer_;
     std::vector<Taken> taken_;
     CallContext context_;
-    bool stub_ = false;
+    std::string unanswered_;  // why no script answered the call, or empty
     bool defaulted_ = false;
 };
 
@@ -221,12 +228,12 @@ inline Invocation::~Invocation()
             else
                 s.outcomes[t.outcome].seconds = seconds;
         }
-        if (stub_) {
+        if (!unanswered_.empty()) {
             const unsigned long number = ++s.unscripted_calls[function_];
             const std::string message =
-                "unexpected call " + std::to_string(number) + " of " + function_ + ": no script answers it";
+                "unexpected call " + std::to_string(number) + " of " + function_ + ": " + unanswered_;
             alert(message);
-            record({s.suite + "." + function_, "call " + std::to_string(number) + " (no script)", message, message,
+            record({s.suite + "." + function_, "call " + std::to_string(number) + " (unscripted)", message, message,
                     "unexpected call", seconds});
         }
     } catch (...) {

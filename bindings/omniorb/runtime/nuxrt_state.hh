@@ -72,7 +72,7 @@ struct State {
     bool serving = false;
     bool stop_requested = false;
     std::vector<pid_t> children;  // copies started by fork
-    std::map<std::string, unsigned long> unscripted_calls;  // calls of stubs, per function
+    std::map<std::string, unsigned long> unscripted_calls;  // calls no script answered, per function
 };
 
 inline State &state()

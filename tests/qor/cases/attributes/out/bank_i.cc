@@ -29,6 +29,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<acct>
+[cc.qor.scripts.after]
 [cc.class.member.number.dummy_return] return_type=<ret(long)>
 [cc.class.member.end] return_type=<ret(long)>
 [cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<Bank::Account::limit> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<4> qor_position=<2>
@@ -52,6 +53,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<acct>
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<ret(long)>
 [cc.class.member.end] return_type=<void>
 [cc.class.end]

@@ -67,6 +67,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<calc>
+[cc.qor.scripts.after]
 [cc.class.member.number.dummy_return] return_type=<ret(long)>
 [cc.class.member.end] return_type=<ret(long)>
 [cc.qor.script.classvar] scriptcounter=<scriptcounter2> qor_function=<M::Calc::g> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<3> qor_position=<2>
@@ -92,6 +93,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<calc>
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
 [cc.qor.script.classvar] scriptcounter=<scriptcounter1> qor_function=<M::Calc::h> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<4> qor_position=<3>
@@ -113,6 +115,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<calc>
+[cc.qor.scripts.after]
 [cc.class.member.other.dummy_return] return_type=<ret(NT_struct M.Named)>
 [cc.class.member.end] return_type=<ret(NT_struct M.Named)>
 [cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<M::Calc::take> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<5> qor_position=<4>
@@ -139,6 +142,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<calc>
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
 [cc.class.end]

@@ -24,6 +24,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<acct>
+[cc.qor.scripts.after]
 [cc.class.member.number.dummy_return] return_type=<ret(long)>
 [cc.class.member.end] return_type=<ret(long)>
 [cc.class.member.begin] return_type=<void> function_name=<limit> arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<limit>
@@ -78,6 +79,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<acct>
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
 [cc.class.end]

@@ -26,6 +26,7 @@
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<ab>
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
 [cc.class.end]

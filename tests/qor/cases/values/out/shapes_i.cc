@@ -271,6 +271,7 @@
 > precision=<1e-5>
 [cc.end.scriptcall]
 [cc.script.end]
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
 [cc.class.end]
