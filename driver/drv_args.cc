@@ -1,6 +1,7 @@
-// Option parsing: one table entry per option letter says whether the option is a flag or takes
-// a value (attached, as in -Dname, or the next argument), what it does with it and how the
-// usage text lists it.
+// Option parsing: one table entry per option (a letter, a long name or both) says whether the
+// option is a flag or takes a value (attached, as in -Dname, or the next argument), what it does
+// with it and how the usage text lists it. An illegal option, or one missing its value, ends the
+// run with the usage text and status 99.
 #include "driver/drv_args.hh"
 
 #include <cstdio>
@@ -58,12 +59,13 @@ static void set_preprocessor(char, const char *text) {
 static void set_back_end(char, const char *text) { idl_global->set_be(text); }
 
 struct Option {
+  // The letter after "-", or 0 for an option that has only a long name.
   char letter;
+  // The name after "--", or null for an option that has only a letter.
+  const char *longName;
   // The compile flag a flag-only option sets; 0 for an option that takes a value.
   long flag;
   void (*take_value)(char letter, const char *value);
-  // Whether a missing value is reported; -A alone just exits.
-  bool report_missing;
   // The option's line of the usage text, or not_in_usage.
   const char *usage;
 };
@@ -73,29 +75,42 @@ static const char *const not_in_usage = nullptr;
 
 // In the order of the usage text.
 static const Option options[] = {
-    {'A', 0, append_escape, false, " -A...\t\t\tlocal implementation-specific escape\n"},
-    {'D', 0, pass_to_preprocessor, true, " -Dname[=value]\t\tdefines name for preprocessor\n"},
-    {'E', FLAG_PREPROCESS_ONLY, nullptr, false,
+    {'A', nullptr, 0, append_escape, " -A...\t\t\tlocal implementation-specific escape\n"},
+    {'D', nullptr, 0, pass_to_preprocessor, " -Dname[=value]\t\tdefines name for preprocessor\n"},
+    {'E', nullptr, FLAG_PREPROCESS_ONLY, nullptr,
      " -E\t\t\truns preprocessor only, prints on stdout\n"},
-    {'I', 0, pass_to_preprocessor, true,
+    {'I', nullptr, 0, pass_to_preprocessor,
      " -Idir\t\t\tincludes dir in search path for preprocessor\n"},
-    {'U', 0, pass_to_preprocessor, true, " -Uname\t\t\tundefines name for preprocessor\n"},
-    {'V', FLAG_SHOW_VERSION, nullptr, false, " -V\t\t\tprints version info then exits\n"},
-    {'W', 0, pass_through, true, " -W[p|b],arg1,argn\tpasses args to preprocessor or BE\n"},
-    {'Y', 0, set_preprocessor, true, " -Yp,path\t\tdefines location of preprocessor\n"},
-    {'b', 0, set_back_end, true, " -bback_end\t\tcauses specified back end to be used\n"},
-    {'d', FLAG_DUMP_TREE, nullptr, false, not_in_usage},
-    {'u', FLAG_SHOW_USAGE, nullptr, false, " -u\t\t\tprints usage message and exits\n"},
-    {'v', FLAG_TRACE, nullptr, false, " -v\t\t\ttraces compilation stages\n"},
-    {'w', FLAG_NO_WARNINGS, nullptr, false,
+    {'U', nullptr, 0, pass_to_preprocessor, " -Uname\t\t\tundefines name for preprocessor\n"},
+    {'V', nullptr, FLAG_SHOW_VERSION, nullptr, " -V\t\t\tprints version info then exits\n"},
+    {'W', nullptr, 0, pass_through, " -W[p|b],arg1,argn\tpasses args to preprocessor or BE\n"},
+    {'Y', nullptr, 0, set_preprocessor, " -Yp,path\t\tdefines location of preprocessor\n"},
+    {'b', nullptr, 0, set_back_end, " -bback_end\t\tcauses specified back end to be used\n"},
+    {'d', nullptr, FLAG_DUMP_TREE, nullptr, not_in_usage},
+    {'h', "help", FLAG_SHOW_HELP, nullptr, " -h, --help\t\tprints usage message on stdout and exits\n"},
+    {'u', nullptr, FLAG_SHOW_USAGE, nullptr, " -u\t\t\tprints usage message and exits\n"},
+    {'v', nullptr, FLAG_TRACE, nullptr, " -v\t\t\ttraces compilation stages\n"},
+    {'w', nullptr, FLAG_NO_WARNINGS, nullptr,
      " -w\t\t\tsuppresses IDL compiler warning messages\n"},
+    {0, "version", FLAG_PRINT_VERSION, nullptr, " --version\t\tprints version info on stdout and exits\n"},
 };
 
-static const Option *find_option(char letter) {
-  for (const Option &option : options)
-    if (option.letter == letter)
+// The option named by arg: "--" and a long name, or "-" and a letter (whatever follows it).
+static const Option *find_option(const char *arg) {
+  for (const Option &option : options) {
+    if (arg[1] == '-' ? option.longName && strcmp(arg + 2, option.longName) == 0
+                      : option.letter != 0 && option.letter == arg[1])
       return &option;
+  }
   return nullptr;
+}
+
+// Whether an illegal option was seen: the usage text and status 99 end the parse.
+static bool illegal_option_seen = false;
+
+[[noreturn]] static void fail_with_usage() {
+  DRV_usage(stderr);
+  exit(99);
 }
 
 // Handles the option argv[i]; returns the index of the last argument it used.
@@ -105,10 +120,10 @@ static long take_option(long argc, char **argv, long i) {
     DRV_push_file(DRV_STDIN_NAME);
     return i;
   }
-  const Option *option = find_option(arg[1]);
+  const Option *option = find_option(arg);
   if (option == nullptr) {
     fprintf(stderr, "IDL: Illegal option '%s'\n", arg);
-    DRV_set_flag(FLAG_SHOW_USAGE);
+    illegal_option_seen = true;
     return i;
   }
   if (option->take_value == nullptr) {
@@ -120,9 +135,8 @@ static long take_option(long argc, char **argv, long i) {
     return i;
   }
   if (i + 1 >= argc) {
-    if (option->report_missing)
-      fprintf(stderr, "IDL: missing argument after '%s' flag\n", arg);
-    exit(99);
+    fprintf(stderr, "IDL: missing argument after '%s' flag\n", arg);
+    fail_with_usage();
   }
   option->take_value(option->letter, argv[i + 1]);
   return i + 1;
@@ -131,24 +145,27 @@ static long take_option(long argc, char **argv, long i) {
 void DRV_parse_args(long argc, char **argv) {
   DRV_cpp_init();
   idl_global->set_prog_name(argc > 0 && argv[0] != nullptr ? argv[0] : default_prog_name);
+  illegal_option_seen = false;
   for (long i = 1; i < argc; i++) {
     if (argv[i][0] == '-')
       i = take_option(argc, argv, i);
     else
       DRV_push_file(argv[i]);
   }
+  if (illegal_option_seen)
+    fail_with_usage();
 }
 
-void DRV_usage() {
-  fprintf(stderr, "%s: usage: %s [flag | file]*\n", DRV_prog_name(), DRV_prog_name());
-  fputs("Legal flags:\n", stderr);
+void DRV_usage(FILE *out) {
+  fprintf(out, "%s: usage: %s [flag | file]*\n", DRV_prog_name(), DRV_prog_name());
+  fputs("Legal flags:\n", out);
   for (const Option &option : options) {
     if (option.usage != not_in_usage)
-      fputs(option.usage, stderr);
+      fputs(option.usage, out);
   }
 }
 
-void DRV_version() {
-  fprintf(stderr, "%s, version %s\n", DRV_prog_name(), "1.3.0");
-  DRV_BE_version();
+void DRV_version(FILE *out) {
+  fprintf(out, "%s, version %s\n", DRV_prog_name(), "1.3.0");
+  DRV_BE_version(out);
 }

@@ -3,8 +3,13 @@
 #ifndef DRIVER_DRV_ARGS_HH
 #define DRIVER_DRV_ARGS_HH
 
+#include <cstdio>
+
+// Reads the options and file names; an illegal option, or an option missing its value, ends the
+// run with the usage text on standard error and status 99.
 void DRV_parse_args(long argc, char **argv);
-void DRV_usage();
-void DRV_version();
+void DRV_usage(FILE *out);
+// The driver's version line, then the back end's.
+void DRV_version(FILE *out);
 
 #endif

@@ -16,7 +16,7 @@ AST_Generator *(*DRV_BE_init)();
 void (*DRV_BE_produce)();
 void (*DRV_BE_abort)();
 void (*DRV_BE_prep_arg)(const char *, bool);
-void (*DRV_BE_version)();
+void (*DRV_BE_version)(FILE *);
 
 void DRV_FE_open() {
   DRV_FE_init_stage1 = FE_init_stage1;

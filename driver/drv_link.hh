@@ -22,7 +22,7 @@ extern AST_Generator *(*DRV_BE_init)();
 extern void (*DRV_BE_produce)();
 extern void (*DRV_BE_abort)();
 extern void (*DRV_BE_prep_arg)(const char *, bool);
-extern void (*DRV_BE_version)();
+extern void (*DRV_BE_version)(FILE *);
 
 void DRV_FE_open();
 void DRV_BE_open();

@@ -2,6 +2,7 @@
 // version or the usage, hands a single NUX script to the back end, or compiles IDL files.
 #include <signal.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,6 +19,16 @@ static bool is_nux_script(const char *name) {
   return length > 4 && strcmp(name + length - 4, ".nux") == 0;
 }
 
+// Exits 0 once what was printed has been written; a version or usage text that could not be
+// written is a failure.
+[[noreturn]] static void exit_after_output() {
+  if (fflush(stdout) != 0 || ferror(stdout)) {
+    fprintf(stderr, "%s: can't write standard output\n", DRV_prog_name());
+    exit(99);
+  }
+  exit(0);
+}
+
 int main(int argc, char **argv) {
   // The preprocessor and the per-file children must stay waitable even when nuxc was started
   // with SIGCHLD ignored.
@@ -26,13 +37,13 @@ int main(int argc, char **argv) {
   DRV_init();
   DRV_BE_open();
   DRV_parse_args(argc, argv);
-  if (DRV_flag(FLAG_SHOW_VERSION)) {
-    DRV_version();
-    exit(0);
+  if (DRV_flag(FLAG_PRINT_VERSION | FLAG_SHOW_VERSION)) {
+    DRV_version(DRV_flag(FLAG_PRINT_VERSION) ? stdout : stderr);
+    exit_after_output();
   }
-  if (DRV_flag(FLAG_SHOW_USAGE)) {
-    DRV_usage();
-    exit(0);
+  if (DRV_flag(FLAG_SHOW_HELP | FLAG_SHOW_USAGE)) {
+    DRV_usage(DRV_flag(FLAG_SHOW_HELP) ? stdout : stderr);
+    exit_after_output();
   }
   if (DRV_nfiles > 1)
     DRV_fork();

@@ -4,6 +4,8 @@
 #ifndef NUX_BE_EXTERN_HH
 #define NUX_BE_EXTERN_HH
 
+#include <cstdio>
+
 class AST_Generator;
 
 // Creates the back end's node factory; exits 99 when it cannot.
@@ -14,7 +16,7 @@ void BE_produce();
 void BE_abort();
 // Receives the text after -Wb, on the command line; the back end takes no options.
 void BE_prep_arg(const char *text, bool flag);
-// Prints the back end's banner line on standard error.
-void BE_version();
+// Prints the back end's banner line on out.
+void BE_version(FILE *out);
 
 #endif

@@ -17,4 +17,4 @@ AST_Generator *BE_init() {
   return gen;
 }
 
-void BE_version() { fprintf(stderr, "ORVALE BE, version 1.0\n"); }
+void BE_version(FILE *out) { fprintf(out, "ORVALE BE, version 1.0\n"); }
