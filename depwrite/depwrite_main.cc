@@ -12,9 +12,30 @@
 
 namespace {
 
+const char *const usageLine = "Usage:  depwrite [-csuf string] [-ssuf string] [-hsuf string]\n";
+
+// A command-line error: the usage line on standard error.
 [[noreturn]] void usage() {
-  fputs("Usage:  depwrite [-csuf string] [-ssuf string] [-hsuf string]\n", stderr);
+  fputs(usageLine, stderr);
   exit(255);
+}
+
+// Exits 0 after text on standard output, or 255 when it cannot be written.
+[[noreturn]] void print_and_exit(const char *text) {
+  fputs(text, stdout);
+  if (fflush(stdout) != 0 || ferror(stdout)) {
+    fputs("depwrite: can't write standard output\n", stderr);
+    exit(255);
+  }
+  exit(0);
+}
+
+// -h and --help print the usage line, --version the version, both on standard output.
+void answer_question(const char *arg) {
+  if (strcmp(arg, "-h") == 0 || strcmp(arg, "--help") == 0)
+    print_and_exit(usageLine);
+  if (strcmp(arg, "--version") == 0)
+    print_and_exit("depwrite, version 1.3.0\n");
 }
 
 struct Suffixes {
@@ -24,7 +45,7 @@ struct Suffixes {
 };
 
 // Each option takes the next argument as its value, whatever it looks like; the last one given
-// wins.
+// wins. Where an option is expected, -h, --help and --version answer and exit.
 Suffixes parse_options(int argc, char **argv) {
   Suffixes suffixes;
   const struct {
@@ -33,6 +54,7 @@ Suffixes parse_options(int argc, char **argv) {
   } options[] = {
       {"-csuf", suffixes.client}, {"-ssuf", suffixes.server}, {"-hsuf", suffixes.header}};
   for (int i = 1; i < argc; i += 2) {
+    answer_question(argv[i]);
     Dstr *value = nullptr;
     for (const auto &option : options) {
       if (strcmp(argv[i], option.name) == 0)
