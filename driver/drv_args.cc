@@ -88,6 +88,7 @@ static const Option options[] = {
     {'b', nullptr, 0, set_back_end, " -bback_end\t\tcauses specified back end to be used\n"},
     {'d', nullptr, FLAG_DUMP_TREE, nullptr, not_in_usage},
     {'h', "help", FLAG_SHOW_HELP, nullptr, " -h, --help\t\tprints usage message on stdout and exits\n"},
+    {'q', nullptr, FLAG_QUIET, nullptr, " -q\t\t\tprints no progress messages\n"},
     {'u', nullptr, FLAG_SHOW_USAGE, nullptr, " -u\t\t\tprints usage message and exits\n"},
     {'v', nullptr, FLAG_TRACE, nullptr, " -v\t\t\ttraces compilation stages\n"},
     {'w', nullptr, FLAG_NO_WARNINGS, nullptr,

@@ -17,6 +17,7 @@ void (*DRV_BE_produce)();
 void (*DRV_BE_abort)();
 void (*DRV_BE_prep_arg)(const char *, bool);
 void (*DRV_BE_version)(FILE *);
+BE_Options &(*DRV_BE_options)();
 
 void DRV_FE_open() {
   DRV_FE_init_stage1 = FE_init_stage1;
@@ -34,4 +35,5 @@ void DRV_BE_open() {
   DRV_BE_abort = BE_abort;
   DRV_BE_prep_arg = BE_prep_arg;
   DRV_BE_version = BE_version;
+  DRV_BE_options = BE_options;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 class AST_Generator;
+struct BE_Options;
 class UTL_Error;
 class UTL_Indenter;
 class UTL_String;
@@ -23,6 +24,7 @@ extern void (*DRV_BE_produce)();
 extern void (*DRV_BE_abort)();
 extern void (*DRV_BE_prep_arg)(const char *, bool);
 extern void (*DRV_BE_version)(FILE *);
+extern BE_Options &(*DRV_BE_options)();
 
 void DRV_FE_open();
 void DRV_BE_open();

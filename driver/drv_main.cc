@@ -12,6 +12,7 @@
 #include "driver/drv_link.hh"
 #include "driver/drv_private.hh"
 #include "frontend/utl_global.hh"
+#include "nux/be_extern.hh"
 
 // True for a name longer than ".nux" that ends in ".nux".
 static bool is_nux_script(const char *name) {
@@ -45,6 +46,7 @@ int main(int argc, char **argv) {
     DRV_usage(DRV_flag(FLAG_SHOW_HELP) ? stdout : stderr);
     exit_after_output();
   }
+  DRV_BE_options().quiet = DRV_flag(FLAG_QUIET);
   if (DRV_nfiles > 1)
     DRV_fork();
   if (DRV_nfiles == 0)

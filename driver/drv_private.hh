@@ -13,6 +13,7 @@ const long FLAG_PREPROCESS_ONLY = 4;
 const long FLAG_SHOW_USAGE = 8;
 const long FLAG_TRACE = 16;
 const long FLAG_NO_WARNINGS = 32;
+const long FLAG_QUIET = 64;
 // -h and --help, and --version: the usage text and the version on standard output.
 const long FLAG_SHOW_HELP = 256;
 const long FLAG_PRINT_VERSION = 512;

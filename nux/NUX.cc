@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstring>
 #include <ctime>
 
@@ -270,13 +271,22 @@ Function *NUX::make_main(const Dstr &outputBase) {
   return f;
 }
 
-NUX::NUX(const Dstr &binding)
+NUX::NUX(const Dstr &binding, const BE_Options &options_in)
     : CodeGenerator(binding), idlGenerator(nullptr), activeFunction(nullptr),
-      activeDecl(nullptr), mainFunction(nullptr), lineNumber(0) {
-  fprintf(stderr, "Using binding %s\n", bindingDir.aschar());
+      activeDecl(nullptr), mainFunction(nullptr), lineNumber(0), options(options_in) {
+  progress("Using binding %s\n", bindingDir.aschar());
   variables = new Replacements;
   types = new Types(binding, variables);
   idlGenerator = new BE_IDL(binding, variables, types);
+}
+
+void NUX::progress(const char *format, ...) const {
+  if (options.quiet)
+    return;
+  va_list arguments;
+  va_start(arguments, format);
+  vfprintf(stderr, format, arguments);
+  va_end(arguments);
 }
 
 NUX::~NUX() {

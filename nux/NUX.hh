@@ -17,6 +17,7 @@
 #include "nux/DeclarationList.hh"
 #include "nux/NUX_line_parser.hh"
 #include "nux/QOR_function_list.hh"
+#include "nux/be_extern.hh"
 #include "qor/qor_struct.hh"
 
 class AST_Decl;
@@ -28,9 +29,10 @@ class NUX : public CodeGenerator {
 public:
   using declaration = DeclarationList::declaration;
 
-  // Loads the scope separator, reports the binding on standard error, creates the shared
-  // variable list, reads the type map and creates the IDL generator; owns all three.
-  explicit NUX(const Dstr &binding);
+  // Loads the scope separator, reports the binding on standard error (unless options are
+  // quiet), creates the shared variable list, reads the type map and creates the IDL generator;
+  // owns all three.
+  explicit NUX(const Dstr &binding, const BE_Options &options = BE_Options());
   ~NUX() override;
   NUX(const NUX &) = delete;
   NUX &operator=(const NUX &) = delete;
@@ -164,6 +166,12 @@ public:
   Function *mainFunction;
   // The script line being compiled, from 1.
   int lineNumber;
+  // What the command line asked of the back end.
+  const BE_Options options;
+
+  // Writes a progress line (format and arguments as for printf) on standard error, unless the
+  // options are quiet.
+  void progress(const char *format, ...) const __attribute__((format(printf, 2, 3)));
 
 private:
   // The generated program's main, named after outputBase.

@@ -103,7 +103,8 @@ void NUX::do_serve(const Dstr &host, const Dstr &server, const Dstr &serverFile)
   variables->define("SERVER_NAME", server);
   variables->define("SERVER_FILENAME", serverFile);
   emit_code("cc.serve");
-  cat_binding(stderr, "cc.serve.INFO");
+  if (!options.quiet)
+    cat_binding(stderr, "cc.serve.INFO");
 }
 
 void NUX::do_return(const Dstr &value) {

@@ -121,7 +121,7 @@ void NUX::do_use(FunctionList &functions, DeclarationList &declarations, const D
   // Without a name there is no file to open, and the open error would not say why.
   if (qorfilename.length() == 0)
     FatalError("use needs a QOR file name on line ", lineNumber, " of NUX file");
-  fprintf(stderr, "Processing QOR file %s\n", qorfilename.aschar());
+  progress("Processing QOR file %s\n", qorfilename.aschar());
   qor = read_qor_file(qorfilename);
   {
     QOR_function_list records;
@@ -143,7 +143,7 @@ void NUX::do_use(FunctionList &functions, DeclarationList &declarations, const D
 
 // A call beyond the script selects no case: the counter is never cleared.
 void NUX::do_qor_script(QOR_function_list::function *f, const QorUse &use, AList *classmap) {
-  fprintf(stderr, "  Generating %s\n", f->name.aschar());
+  progress("  Generating %s\n", f->name.aschar());
   do_begin_function(f);
   do_begin_qor_script(*f, use);
   unsigned int n = 0;

@@ -36,7 +36,7 @@ void QOR_function_list::increment(qormessage *m, FunctionList &functions,
     f->messages.push_back(m);
     return;
   }
-  fprintf(stderr, "  Resolving %s %s\n", m->sender->aschar(), m->receiver->aschar());
+  nux->progress("  Resolving %s %s\n", m->sender->aschar(), m->receiver->aschar());
   DeclarationList::declaration *declaration;
   Function *realfunction = nux->nuxfunction2realfunction(functions, declarations, *m->receiver,
                                                          declaration, m->in.kind != dcp_none);

@@ -186,14 +186,18 @@ void close_outputs() {
 
 KeptUntilExit<NUX> latestCompiler;
 
+BE_Options options;
+
 }  // namespace
+
+BE_Options &BE_options() { return options; }
 
 void BE_produce() {
   set_fatal_error_cleanup(BE_abort);
   AST_Decl *root = idl_global->root();
   const bool nuxMode = root == nullptr;
   const Dstr binding = binding_directory();
-  NUX &compiler = latestCompiler.make(binding);
+  NUX &compiler = latestCompiler.make(binding, options);
   Dstr sourceExtension;
   Dstr headerExtension;
   read_extensions(binding, sourceExtension, headerExtension);
