@@ -13,6 +13,7 @@
 #include "driver/drv_preproc.hh"
 #include "driver/drv_private.hh"
 #include "frontend/utl_global.hh"
+#include "nux/be_extern.hh"
 
 // The name used in messages when the command line gives none.
 static const char *const default_prog_name = "nuxc";
@@ -58,6 +59,10 @@ static void set_preprocessor(char, const char *text) {
 
 static void set_back_end(char, const char *text) { idl_global->set_be(text); }
 
+static void set_output_directory(char, const char *text) {
+  DRV_BE_options().outputDirectory = text;
+}
+
 struct Option {
   // The letter after "-", or 0 for an option that has only a long name.
   char letter;
@@ -88,6 +93,7 @@ static const Option options[] = {
     {'b', nullptr, 0, set_back_end, " -bback_end\t\tcauses specified back end to be used\n"},
     {'d', nullptr, FLAG_DUMP_TREE, nullptr, not_in_usage},
     {'h', "help", FLAG_SHOW_HELP, nullptr, " -h, --help\t\tprints usage message on stdout and exits\n"},
+    {'o', nullptr, 0, set_output_directory, " -o dir\t\t\twrites the output files into dir\n"},
     {'q', nullptr, FLAG_QUIET, nullptr, " -q\t\t\tprints no progress messages\n"},
     {'u', nullptr, FLAG_SHOW_USAGE, nullptr, " -u\t\t\tprints usage message and exits\n"},
     {'v', nullptr, FLAG_TRACE, nullptr, " -v\t\t\ttraces compilation stages\n"},

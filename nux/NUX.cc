@@ -243,13 +243,13 @@ Dstr format_time(time_t t, bool utc, const char *format) {
 // The variables every template may use: a header guard unique to this compilation (time,
 // process and serial number), the header's name as a string literal, the time stamps and the
 // utility class name.
-void define_startup_variables(Replacements &variables, const Dstr &hfilename,
+void define_startup_variables(Replacements &variables, const Dstr &headerInclude,
                               unsigned long serial, const Dstr &outputBase) {
   const time_t t = time(nullptr);
   variables.define("HEADER_CHECK", join_pieces("h", static_cast<unsigned long>(t), "h",
                                                static_cast<unsigned long>(getpid()), "h",
                                                serial, "_h"));
-  variables.define("HEADER_FILE", join_pieces("\"", hfilename, "\""));
+  variables.define("HEADER_FILE", join_pieces("\"", headerInclude, "\""));
   variables.define("ZTIME", format_time(t, true, "%Y-%m-%d %H:%M:%SZ"));
   variables.define("TIMESTAMP", format_time(t, false, "%Y-%m-%d %H:%M:%S"));
   variables.define("UTILCLASS", join_pieces(outputBase, "Utils"));
@@ -295,7 +295,7 @@ NUX::~NUX() {
   delete types;
 }
 
-void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
+void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &headerInclude,
                       unsigned long *serialnum, AST_Decl *root_decl, bool nuxMode,
                       const Dstr &outputBase) {
   Dstr prefix;
@@ -305,7 +305,7 @@ void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
   mainFunction = nullptr;
   activeFunction = nullptr;
 
-  define_startup_variables(*variables, hfilename, (*serialnum)++, outputBase);
+  define_startup_variables(*variables, headerInclude, (*serialnum)++, outputBase);
   cat_binding(c.header.top, "hh.begin");
   cat_binding(cc, "cc.begin");
 

@@ -37,10 +37,10 @@ public:
   NUX(const NUX &) = delete;
   NUX &operator=(const NUX &) = delete;
 
-  // Compiles script into hh and cc, which stay open. root_decl is the IDL tree (null in NUX
-  // mode); *serialnum numbers the compilations of the process; outputBase is the output file
-  // name without extension.
-  void do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &hfilename,
+  // Compiles script into hh and cc, which stay open. headerInclude is the header's name as the
+  // source file includes it; root_decl is the IDL tree (null in NUX mode); *serialnum numbers
+  // the compilations of the process; outputBase is the output file name without extension.
+  void do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &headerInclude,
                    unsigned long *serialnum, AST_Decl *root_decl, bool nuxMode,
                    const Dstr &outputBase);
 

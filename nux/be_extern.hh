@@ -10,6 +10,8 @@ class AST_Generator;
 
 // What the command line asks of the back end; the driver sets it before BE_produce.
 struct BE_Options {
+  // The folder the outputs are written to (made if missing); null: beside the input.
+  const char *outputDirectory = nullptr;
   // No progress lines on standard error (the binding used, the QOR files read, the functions
   // resolved and generated, the reminder of how to start a server); errors are always shown.
   bool quiet = false;

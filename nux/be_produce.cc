@@ -1,7 +1,8 @@
 // The back end's main routine and its clean-up. BE_produce finds the binding, derives the
-// script, header and source names from the input name and the binding's "extensions", runs the
-// NUX compiler and checks that the outputs were written; BE_abort, and a signal that ends the
-// run while they are written, remove partial outputs.
+// script, header and source names from the input name, the output folder of -o and the
+// binding's "extensions", runs the NUX compiler and checks that the outputs were written;
+// BE_abort, and a signal that ends the run while they are written, remove partial outputs and
+// the folders made for them.
 #include "nux/be_extern.hh"
 
 #include <signal.h>
@@ -11,7 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "foundation/FatalError.hh"
 #include "foundation/FatalSignals.hh"
@@ -35,6 +38,8 @@ volatile sig_atomic_t hh_written = 0;
 volatile sig_atomic_t cc_written = 0;
 
 const char *const nullDevice = "/dev/null";
+
+BE_Options options;
 
 // NUXC_BINDING, ending in "/".
 Dstr binding_directory() {
@@ -121,15 +126,69 @@ void write_in_large_blocks(FILE *hh, FILE *cc) {
   setvbuf(cc, ccBuffer, _IOFBF, sizeof ccBuffer);
 }
 
+// Whether the two names are one file: the same name, or two names of one existing file (as
+// "x.nux" and "./x.nux" are).
+bool same_file(const Dstr &a, const Dstr &b) {
+  struct stat sa, sb;
+  return a == b || (stat(a.aschar(), &sa) == 0 && stat(b.aschar(), &sb) == 0 &&
+                    sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino);
+}
+
 // The outputs must not take the place of the script or of each other: the script would be
 // truncated before it is read, and two handles on one file garble it.
 void check_output_names(const Dstr &script) {
   for (const Dstr *output : {&ccfilename, &hfilename}) {
-    if (*output == script)
+    if (same_file(*output, script))
       FatalError("output file ", *output, " would overwrite the NUX script");
   }
   if (hfilename == ccfilename)
     FatalError("header and source file are both named ", ccfilename);
+}
+
+// The folders that -o made, outermost first; a failed compilation removes them again.
+std::vector<Dstr> madeFolders;
+
+// Makes the folder and those above it that are missing, as mkdir -p does.
+void make_folders(const Dstr &folder) {
+  Dstr path(folder);
+  for (unsigned int end = 1; end <= folder.length(); ++end) {
+    if (end < folder.length() && folder[end] != '/')
+      continue;
+    path.assign(folder.aschar(), end);
+    struct stat st;
+    if (stat(path.aschar(), &st) == 0) {
+      if (!S_ISDIR(st.st_mode))
+        FatalError("can't make the output folder ", folder, ": ", path, " is not a folder");
+      continue;
+    }
+    if (mkdir(path.aschar(), 0777) != 0)
+      FatalError("can't make the output folder ", path, ": ", strerror(errno));
+    madeFolders.push_back(path);
+  }
+}
+
+void remove_made_folders() {
+  for (auto folder = madeFolders.rbegin(); folder != madeFolders.rend(); ++folder)
+    rmdir(folder->aschar());
+}
+
+// The base of the output names: the input's base, or with -o its file name in that folder.
+Dstr output_base(const Dstr &inputBase) {
+  if (!options.outputDirectory)
+    return inputBase;
+  Dstr folder(options.outputDirectory);
+  make_folders(folder);
+  if (folder.length() == 0 || folder[folder.length() - 1] != '/')
+    folder += '/';
+  return join_pieces(folder, inputBase.ascharfrom(inputBase.strrchr('/') + 1));
+}
+
+// The header's name as the source file includes it: beside the source file, by its file name
+// alone; the null device by its path.
+Dstr header_include_name() {
+  if (hfilename == nullDevice)
+    return hfilename;
+  return Dstr(hfilename.ascharfrom(hfilename.strrchr('/') + 1));
 }
 
 void remove_output(const Dstr &name) {
@@ -144,6 +203,7 @@ void remove_outputs_on_signal(int) {
     remove_output(hfilename);
   if (cc_written)
     remove_output(ccfilename);
+  remove_made_folders();
 }
 
 void discard(FILE *&f, volatile sig_atomic_t &written, const Dstr &name) {
@@ -186,8 +246,6 @@ void close_outputs() {
 
 KeptUntilExit<NUX> latestCompiler;
 
-BE_Options options;
-
 }  // namespace
 
 BE_Options &BE_options() { return options; }
@@ -204,7 +262,7 @@ void BE_produce() {
 
   const Dstr base = input_base(root);
   const Dstr script = join_pieces(base, ".nux");
-  const Dstr outputBase = join_pieces(base, nuxMode ? "" : "_i");
+  const Dstr outputBase = join_pieces(output_base(base), nuxMode ? "" : "_i");
   ccfilename = join_pieces(outputBase, sourceExtension);
   hfilename = headerExtension == "none" ? Dstr(nullDevice)
                                         : join_pieces(outputBase, headerExtension);
@@ -215,8 +273,8 @@ void BE_produce() {
   srv_hh = create_output(hfilename, hh_written);
   srv_cc = create_output(ccfilename, cc_written);
   write_in_large_blocks(srv_hh, srv_cc);
-  compiler.do_nux_file(srv_nux, srv_hh, srv_cc, hfilename, &processCounters.compilations, root, nuxMode,
-                       outputBase);
+  compiler.do_nux_file(srv_nux, srv_hh, srv_cc, header_include_name(),
+                       &processCounters.compilations, root, nuxMode, outputBase);
   fclose(srv_nux);
   srv_nux = nullptr;
   close_outputs();
@@ -225,6 +283,7 @@ void BE_produce() {
 void BE_abort() {
   discard(srv_hh, hh_written, hfilename);
   discard(srv_cc, cc_written, ccfilename);
+  remove_made_folders();
   release_fatal_signals();
   if (srv_nux)
     fclose(srv_nux);

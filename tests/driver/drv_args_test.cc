@@ -27,4 +27,5 @@ INSTANTIATE_TEST_SUITE_P(
                     MissingValue{"-W", "^IDL: missing argument after '-W' flag\nnuxc: usage: "},
                     MissingValue{"-Y", "^IDL: missing argument after '-Y' flag\nnuxc: usage: "},
                     MissingValue{"-b", "^IDL: missing argument after '-b' flag\nnuxc: usage: "},
+                    MissingValue{"-o", "^IDL: missing argument after '-o' flag\nnuxc: usage: "},
                     MissingValue{"-A", "^IDL: missing argument after '-A' flag\nnuxc: usage: "}));

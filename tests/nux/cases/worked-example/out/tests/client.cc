@@ -1,4 +1,4 @@
-[cc.begin] header_check=<hTIMEhPIDhN_h> header_file=<"tests/client.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<tests/clientUtils>
+[cc.begin] header_check=<hTIMEhPIDhN_h> header_file=<"client.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<tests/clientUtils>
 [cc.declare] interface_name=<Bank.Account> server_identifier=<acct>
 [cc.main.begin] mainclass=<tests/client>
 [cc.create.struct] split_module=<Bank> split_class=<Account> uspmodule=<Bank> javamodsep=<.> interface_name=<Bank.Account> uinterface=<Bank_Account> server_identifier=<acct> leftarg=<g_acct>
