@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "driver/drv_link.hh"
@@ -24,7 +25,18 @@ static void trace(const char *stage, const char *name) {
     fprintf(stderr, "%s: %s %s\n", DRV_prog_name(), stage, name);
 }
 
+// IDL mode names the companion script and the outputs after the IDL file, so text from standard
+// input, which has no name, can only be preprocessed.
+static void require_a_name(const char *name) {
+  if (strcmp(name, DRV_STDIN_NAME) == 0 && !DRV_flag(FLAG_PREPROCESS_ONLY))
+    DRV_fail(99,
+             "%s: %s: IDL from standard input can only be preprocessed (-E): a compilation "
+             "needs the IDL file's name for its companion script and its outputs\n",
+             DRV_prog_name(), name);
+}
+
 void DRV_drive(const char *name) {
+  require_a_name(name);
   trace("preprocessing", name);
   DRV_pre_proc(name);
   DRV_FE_init_stage1();
