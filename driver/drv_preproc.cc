@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -156,7 +157,8 @@ static void copy_to_temp_file(const char *name, int copy_fd) {
   }
   FILE *in = fopen(name, "r");
   if (in == nullptr)
-    DRV_fail(99, "%s: cannot open input file\n", DRV_prog_name());
+    DRV_fail(99, "%s: error: cannot open it: %s\n%s: cannot open input file\n", name,
+             strerror(errno), DRV_prog_name());
   DRV_copy_input(in, copy, tmp_ifile);
   fclose(in);
   idl_global->set_read_from_stdin(false);

@@ -73,6 +73,13 @@ const Dstr &AList::translate(const char *name) const {
   return value_at(name ? position_of(std::string_view(name)) : -1);
 }
 
+std::vector<Dstr> AList::names() const {
+  std::vector<Dstr> names;
+  for (unsigned int i = 0; i < count; ++i)
+    names.push_back(*associations[i].from);
+  return names;
+}
+
 // The value of the entry at position found; for -1, the one shared null string.
 const Dstr &AList::value_at(int found) const {
   static const Dstr nulldstr;

@@ -7,6 +7,7 @@
 #include <set>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "foundation/Dstr.hh"
 
@@ -33,6 +34,8 @@ public:
   // the list changes.
   const Dstr &translate(const Dstr &name) const;
   const Dstr &translate(const char *name) const;
+  // The names, in the order of their first definition.
+  std::vector<Dstr> names() const;
 
 protected:
   // Index of the entry whose name is exactly name, or -1.

@@ -84,13 +84,16 @@ const BindingFile *CodeGenerator::load_binding_file(const char *name) {
   path += name;
   FILE *f = fopen(path.aschar(), "r");
   if (!f) {
+    const int error = errno;
     perror(name);
-    FatalError("can't open ", path, " for reading");
+    FatalError(explain("the binding has no template ", name, ": ", strerror(error)),
+               "can't open ", path, " for reading");
   }
   BindingLine *lines = read_template_lines(f);
   // A file that opens but cannot be read, such as a directory, is not an empty template.
   if (ferror(f))
-    FatalError("can't read ", path, ": ", strerror(errno));
+    FatalError(explain("cannot read the binding's template ", name, ": ", strerror(errno)),
+               "can't read ", path, ": ", strerror(errno));
   fclose(f);
   bindingCache = new BindingFile{path, lines, bindingCache};
   bindingIndex[path.aschar()] = bindingCache;
@@ -179,7 +182,8 @@ void CodeGenerator::do_class_begin(Dstr &out, const Dstr &className,
     const Dstr &base = bases[i];
     const Dstr baseClass(classmap->translate(base));
     if (baseClass.isNull())
-      FatalError("Can't find class corresponding to interface ", base);
+      FatalError(explain("the base interface ", base, " has no class generated for it"),
+                 "Can't find class corresponding to interface ", base);
     variables->define("CLASS_NAME", with_separator(baseClass));
     emit(".class.inherits");
   }

@@ -121,9 +121,14 @@ private:
 
 void check_limits(unsigned int substitutions, size_t length) {
   if (substitutions > maxSubstitutions)
-    FatalError("Exceeded 1000 substitutions in string replacement -- probable infinite loop.");
+    FatalError(explain("the variables of a template line replace each other without end: "
+                       "more than 1000 substitutions"),
+               "Exceeded 1000 substitutions in string replacement -- probable infinite loop.");
   if (length > maxSubstitutedLength)
-    FatalError("Exceeded ", static_cast<unsigned long>(maxSubstitutedLength),
+    FatalError(explain("the variables of a template line replace each other without end: the "
+                       "line grows past ", static_cast<unsigned long>(maxSubstitutedLength),
+                       " characters"),
+               "Exceeded ", static_cast<unsigned long>(maxSubstitutedLength),
                " characters in string replacement -- probable infinite loop.");
 }
 

@@ -4,6 +4,7 @@
 #include "idlgen/Types.hh"
 
 #include <cassert>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -22,8 +23,10 @@ const char *const parmtypeWords[] = {"ret", "in", "out", "inout"};
 // The name a kind is looked up under when the caller names no type.
 const char *const localType = "local type";
 
+// text is what is wrong, after ": ".
 [[noreturn]] void syntax_error(const Dstr &path, int line, const char *text) {
-  FatalError("Syntax error in type map file ", path, " line ", line, text);
+  FatalError(explain_at(path, line, "no mapping of the form PASSING KIND = TRANSLATION", text),
+             "Syntax error in type map file ", path, " line ", line, text);
 }
 
 // The key of a predefined type in the map: its name with every blank removed and a leading word
@@ -62,8 +65,10 @@ Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in) {
   path += "types";
   FILE *f = fopen(path.aschar(), "r");
   if (!f) {
+    const int error = errno;
     perror("types");
-    FatalError("Can't open ", path, " for reading");
+    FatalError(explain_at(path, 0, "the binding has no type map: ", strerror(error)),
+               "Can't open ", path, " for reading");
   }
   int number = 0;
   for (Dstr line; !line.getline(f).isNull();)
@@ -72,7 +77,8 @@ Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in) {
   const bool failed = ferror(f) != 0;
   fclose(f);
   if (failed)
-    FatalError("Can't read ", path, " after line ", number);
+    FatalError(explain_at(path, number + 1, "cannot read the type map"), "Can't read ", path,
+               " after line ", number);
 }
 
 // One mapping: "ret NT_struct = text" or "ret NT_pre_defined long = text". The "=" must stand
@@ -126,7 +132,8 @@ const Dstr &Types::mapType(const char *subname, const char *kind, const char *na
   static Dstr translation;
   const char *ptWord = parmtype2string(pt);
   if (strcmp(kind, "NT_typedef") == 0)
-    FatalError("A typedef has been stringified.  This indicates a compiler bug.");
+    FatalError(explain("internal error: a typedef was looked up in the type map by its kind"),
+               "A typedef has been stringified.  This indicates a compiler bug.");
   const Map &map = maps[pt];
   Dstr key;
   translation = strcmp(kind, "NT_pre_defined") == 0

@@ -12,8 +12,8 @@ DeclarationList::~DeclarationList() {
 }
 
 void DeclarationList::add(const Dstr &type, const Dstr &name, const Dstr &header,
-                          const Dstr &host, const Dstr &server, const Dstr &marker) {
-  declaration *d = new declaration{type, name, header, host, server, marker};
+                          const Dstr &host, const Dstr &server, const Dstr &marker, int line) {
+  declaration *d = new declaration{type, name, header, host, server, marker, line};
   declarations.push_back(d);
   if (name.isNull() && !firstUnnamed)
     firstUnnamed = d;
@@ -43,9 +43,13 @@ DeclarationList::declaration *DeclarationList::operator[](const char *name) cons
   return (*this)[Dstr(name)];
 }
 
-void DeclarationList::do_subs_Java(Dstr &text) const { substitutions.do_subs_Java(text); }
-
-void check(const DeclarationList::declaration *d) {
-  if (!d)
-    FatalError(ignerrmsg);
+std::vector<Dstr> DeclarationList::names() const {
+  std::vector<Dstr> names;
+  for (const declaration *d : declarations) {
+    if (!d->name.isNull() && firstByName.at(d->name.aschar()) == d)
+      names.push_back(d->name);
+  }
+  return names;
 }
+
+void DeclarationList::do_subs_Java(Dstr &text) const { substitutions.do_subs_Java(text); }

@@ -23,6 +23,8 @@ public:
     Dstr host;
     Dstr server;
     Dstr marker;
+    // The script line of the "declare".
+    int line;
   };
 
   // prefix: the name prefix; empty leaves declared names unchanged in expressions.
@@ -32,11 +34,13 @@ public:
   DeclarationList &operator=(const DeclarationList &) = delete;
 
   void add(const Dstr &type, const Dstr &name, const Dstr &header, const Dstr &host,
-           const Dstr &server, const Dstr &marker);
+           const Dstr &server, const Dstr &marker, int line);
   // The first declaration of name; when there is none, records "No such declaration: " + name
   // with IgnorableError and returns null.
   declaration *operator[](const Dstr &name) const;
   declaration *operator[](const char *name) const;
+  // The names declared, each once, in script order.
+  std::vector<Dstr> names() const;
   // Rewrites the declared names that stand as whole identifiers in text to their prefixed form.
   void do_subs_Java(Dstr &text) const;
 
@@ -49,8 +53,5 @@ private:
   std::unordered_map<std::string_view, declaration *> firstByName;
   declaration *firstUnnamed = nullptr;
 };
-
-// Ends the run with the message recorded by the failed lookup when d is null.
-void check(const DeclarationList::declaration *d);
 
 #endif

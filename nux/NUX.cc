@@ -11,7 +11,9 @@
 #include <ctime>
 
 #include "foundation/FatalError.hh"
+#include "foundation/IgnorableError.hh"
 #include "foundation/KeptUntilExit.hh"
+#include "foundation/NearestName.hh"
 #include "idlgen/Types.hh"
 
 namespace {
@@ -29,6 +31,8 @@ struct Compilation {
   Headerfile header;
   DeclarationList declarations;
   FunctionList *functions = nullptr;
+  // The script line being compiled.
+  const Dstr *line = nullptr;
 };
 
 // The argument words of one script line.
@@ -41,7 +45,9 @@ using Handler = void (*)(NUX &nux, Compilation &c, Arguments &a);
 // The declaration of a variable the command needs; an undeclared one ends the run.
 DeclarationList::declaration *look_up(Compilation &c, const Dstr &name) {
   DeclarationList::declaration *d = c.declarations[name];
-  check(d);
+  if (!d)
+    FatalError(explain(name, " is not declared", did_you_mean(name, c.declarations.names())),
+               ignerrmsg);
   return d;
 }
 
@@ -57,9 +63,13 @@ Dstr server_file(int lineNumber) {
   char temppath[1024];
   if (!getcwd(temppath, sizeof temppath)) {
     if (errno == ERANGE)
-      FatalError("Working directory longer than ", static_cast<int>(sizeof temppath - 1),
+      FatalError(explain("serve names the working folder, whose path is longer than ",
+                         static_cast<int>(sizeof temppath - 1), " characters"),
+                 "Working directory longer than ", static_cast<int>(sizeof temppath - 1),
                  " characters for serve on line ", lineNumber, " of NUX file");
-    FatalError("Can't read the working directory (", strerror(errno), ") for serve on line ",
+    FatalError(explain("serve names the working folder, which cannot be read: ",
+                       strerror(errno)),
+               "Can't read the working directory (", strerror(errno), ") for serve on line ",
                lineNumber, " of NUX file");
   }
   Dstr path(temppath);
@@ -69,7 +79,7 @@ Dstr server_file(int lineNumber) {
 
 void declare_line(NUX &nux, Compilation &c, Arguments &a) {
   if (a.a1 == "value") {
-    c.declarations.add(a.a2, a.a3, a.a4, a.a5, a.a6, a.a6);
+    c.declarations.add(a.a2, a.a3, a.a4, a.a5, a.a6, a.a6, nux.lineNumber);
     nux.do_declare_value(c.cc, a.a2, a.a3, c.header);
     return;
   }
@@ -78,7 +88,7 @@ void declare_line(NUX &nux, Compilation &c, Arguments &a) {
     a.a6 = a.a3;
     a.a3 = Dstr();
   }
-  c.declarations.add(a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);
+  c.declarations.add(a.a1, a.a2, a.a3, a.a4, a.a5, a.a6, nux.lineNumber);
   nux.do_declare(c.cc, c.header, a.a1, a.a2, a.a3);
 }
 
@@ -140,7 +150,8 @@ void end_function_line(NUX &nux, Compilation &, Arguments &a) { nux.do_end_funct
 void use_line(NUX &nux, Compilation &c, Arguments &a) {
   const bool inOrder = a.a2 == "in" && a.a3 == "order" && a.a4.isNull();
   if (!inOrder && !a.a2.isNull())
-    FatalError("use takes a QOR file name, then only the words in order, on line ", nux.lineNumber,
+    FatalError(explain("use takes a QOR file name, then nothing or the words in order"),
+               "use takes a QOR file name, then only the words in order, on line ", nux.lineNumber,
                " of NUX file");
   nux.do_use(*c.functions, c.declarations, a.a1, inOrder, &c.classmap);
 }
@@ -218,8 +229,16 @@ void set_line(NUX &nux, Compilation &c, Arguments &a) {
   nux.do_set(a.a1, a.a2);
 }
 
-void not_a_command_line(NUX &nux, Compilation &, Arguments &) {
-  FatalError("Parse error on line ", nux.lineNumber, " of NUX file");
+// The line parser has said which word is no command.
+void not_a_command_line(NUX &nux, Compilation &c, Arguments &) {
+  Dstr rest(*c.line);
+  Dstr word;
+  rest /= word;
+  const Explanation why =
+      word.length() == 0
+          ? explain("the line starts with no NUX command")
+          : explain(word, " is no NUX command", did_you_mean(word, NUX_line_parser::keywords()));
+  FatalError(why, "Parse error on line ", nux.lineNumber, " of NUX file");
 }
 
 // The handler of each command code, in code order.
@@ -295,44 +314,51 @@ NUX::~NUX() {
   delete types;
 }
 
-void NUX::do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &headerInclude,
-                      unsigned long *serialnum, AST_Decl *root_decl, bool nuxMode,
-                      const Dstr &outputBase) {
+void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *root_decl,
+                      bool nuxMode) {
+  scriptName = files.scriptName;
   Dstr prefix;
   cat_binding(prefix, "globalsprefix");
   prefix.noTrailingWhitespace();
+  FILE *cc = files.cc;
   Compilation &c = latestCompilation.make(cc, prefix);
   mainFunction = nullptr;
   activeFunction = nullptr;
 
-  define_startup_variables(*variables, headerInclude, (*serialnum)++, outputBase);
+  define_startup_variables(*variables, files.headerInclude, (*serialnum)++, files.outputBase);
   cat_binding(c.header.top, "hh.begin");
   cat_binding(cc, "cc.begin");
 
   c.functions = nuxMode ? new FunctionList
                         : idlGenerator->do_idl(c.header, cc, root_decl, &c.classmap);
-  mainFunction = make_main(outputBase);
+  mainFunction = make_main(files.outputBase);
   c.functions->add(mainFunction);
 
+  // Until here the input has been compiled (the IDL file in IDL mode); from here the script.
+  set_error_place(scriptName, 0);
   NUX_line_parser parser;
   lineNumber = 0;
-  for (Dstr line; !line.getline(script).isNull();) {
-    ++lineNumber;
+  for (Dstr line; !line.getline(files.script).isNull();) {
+    set_error_line(++lineNumber);
     Arguments a;
     const int code = parser.parse(line, a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);
     if (code < 0 || code >= nux_command_count) {
       fprintf(stderr, "Parse error on line %d of NUX file\n", lineNumber);
-      FatalError("Unknown token returned by NUX line parser");
+      FatalError(explain("internal error: the line parser gave the unknown command code ", code),
+                 "Unknown token returned by NUX line parser");
     }
+    c.line = &line;
     handlers[code](*this, c, a);
   }
   // A read error would otherwise pass for the end of the script.
-  if (ferror(script))
-    FatalError("Can't read line ", lineNumber + 1, " of NUX file");
+  if (ferror(files.script))
+    FatalError(explain_at(scriptName, lineNumber + 1, "cannot read the script: ", strerror(errno)),
+               "Can't read line ", lineNumber + 1, " of NUX file");
+  set_error_line(0);
 
   output_cc(cc, *c.functions, &c.classmap);
   cat_binding(cc, "cc.end");
   cat_binding(c.header.bottom, "hh.end");
   c.header.middle += "\n";
-  c.header.write(hh);
+  c.header.write(files.hh);
 }

@@ -11,6 +11,7 @@
 #include "foundation/AList.hh"
 #include "foundation/CodeGenerator.hh"
 #include "foundation/Dstr.hh"
+#include "foundation/FatalError.hh"
 #include "idlgen/BE_IDL.hh"
 #include "idlgen/FunctionList.hh"
 #include "idlgen/Headerfile.hh"
@@ -37,18 +38,34 @@ public:
   NUX(const NUX &) = delete;
   NUX &operator=(const NUX &) = delete;
 
-  // Compiles script into hh and cc, which stay open. headerInclude is the header's name as the
-  // source file includes it; root_decl is the IDL tree (null in NUX mode); *serialnum numbers
-  // the compilations of the process; outputBase is the output file name without extension.
-  void do_nux_file(FILE *script, FILE *hh, FILE *cc, const Dstr &headerInclude,
-                   unsigned long *serialnum, AST_Decl *root_decl, bool nuxMode,
-                   const Dstr &outputBase);
+  // The files of one compilation, open, and the names that messages give them.
+  struct Files {
+    FILE *script;
+    FILE *hh;
+    FILE *cc;
+    // The script's path, as diagnostics name it.
+    Dstr scriptName;
+    // The header's name as the source file includes it.
+    Dstr headerInclude;
+    // The output file name without extension.
+    Dstr outputBase;
+  };
+
+  // Compiles the script into the header and the source file, which stay open. root_decl is the
+  // IDL tree (null in NUX mode); *serialnum numbers the compilations of the process.
+  void do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *root_decl,
+                   bool nuxMode);
 
   // Generated functions. name is "main", "variable::operation" or "Interface::operation";
   // through an interface name only stubs match, and with skipGetters attribute getters are
   // passed over. Null, with the message recorded, when nothing matches.
   Function *nuxfunction2realfunction(FunctionList &functions, DeclarationList &declarations,
                                      const Dstr &name, declaration *&decl, int skipGetters);
+  // What is wrong with a name for which nuxfunction2realfunction found no function, in plain
+  // words: at the declaration when it declares no interface of the IDL file.
+  Explanation explain_unmatched(const FunctionList &functions,
+                                const DeclarationList &declarations, const Dstr &name,
+                                int skipGetters) const;
   void do_begin_function(FunctionList &functions, DeclarationList &declarations,
                          const Dstr &name);
   void do_end_function(const Dstr &name);
@@ -166,6 +183,10 @@ public:
   Function *mainFunction;
   // The script line being compiled, from 1.
   int lineNumber;
+  // The line of the "begin" of the active function.
+  int activeLine = 0;
+  // The script's path, as diagnostics name it.
+  Dstr scriptName;
   // What the command line asked of the back end.
   const BE_Options options;
 
@@ -178,8 +199,9 @@ private:
   Function *make_main(const Dstr &outputBase);
   // Stops with "No active function at line N of NUX file" outside a function.
   void require_active_function() const;
-  // Stops with "Previous function not ended at line N of NUX file" inside a function.
-  void require_no_active_function() const;
+  // Stops with "Previous function not ended at line N of NUX file" when name is begun inside
+  // a function.
+  void require_no_active_function(const Dstr &name) const;
   // Makes f, found under name through decl (or null), the active function; its stub body is
   // dropped, and a function named through a declared variable opens its instance.
   void enter_function(const Dstr &name, Function *f, declaration *decl);
@@ -214,12 +236,11 @@ private:
   void do_qor_in(const dcp_val &in, AList *classmap);
   void do_qor_out(const dcp_val &out, AList *classmap);
   void do_qor_raises(const dcp_val &raises, AList *classmap);
-  // Checks the in and inout arguments of op against the values from v on; returns the values
-  // left over.
-  cp_aggr_node *check_in_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap);
-  // Sets the out and inout arguments of op from the values from v on; returns the values left
-  // over.
-  cp_aggr_node *set_out_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap);
+  // Checks the in and inout arguments of the operation f against the values from v on, which
+  // must be one for each.
+  void check_in_arguments(const Function &f, cp_aggr_node *v, AList *classmap);
+  // Sets the out and inout arguments of op from the values from v on, one for each.
+  void set_out_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap);
   // The expected value v of the parameter name of type t, built and asserted.
   void check_value(const Dstr &name, AST_Type *t, const dcp_val &v, AList *classmap);
 

@@ -16,8 +16,8 @@ bool begins_with_number(const Dstr &text) {
   return !text.isNull() && sscanf(text.aschar(), "%f", &value) == 1;
 }
 
-[[noreturn]] void condition_error(const char *what, int lineNumber) {
-  FatalError(what, " on line ", lineNumber, " of NUX file");
+[[noreturn]] void condition_error(const Explanation &why, const char *what, int lineNumber) {
+  FatalError(why, what, " on line ", lineNumber, " of NUX file");
 }
 
 // The words given, blank-separated; absent ones are left out.
@@ -61,7 +61,8 @@ void NUX::build_condition(const Dstr &left, const Dstr &op, const Dstr &right,
                           const Dstr &rightText, Dstr &out) {
   out = "";
   if (op == "=")
-    condition_error("Illegal comparison operator", lineNumber);
+    condition_error(explain("= is no comparison: write == to compare"),
+                    "Illegal comparison operator", lineNumber);
   if (begins_with_number(right)) {
     do_condexp_number_compare(leftText, op, rightText, plusminus, tolerance, out);
     return;
@@ -81,7 +82,12 @@ void NUX::build_condition(const Dstr &left, const Dstr &op, const Dstr &right,
     do_condexp_true(out);
     return;
   }
-  condition_error("Unimplemented comparison expression", lineNumber);
+  if (left.isNull())
+    condition_error(explain("the condition is missing"), "Unimplemented comparison expression",
+                    lineNumber);
+  condition_error(explain(left, " ", op, " ", right, " is no condition: with an operator other "
+                          "than ==, the right side is a number or a string"),
+                  "Unimplemented comparison expression", lineNumber);
 }
 
 // A tolerance is only allowed as "== number +- tolerance" with a tolerance that is not negative.
@@ -95,7 +101,9 @@ void NUX::do_condexp_number_compare(const Dstr &left, const Dstr &op, const Dstr
     return;
   }
   if (plusminus != "+-" || tolerance.isNull() || tolerance[0] == '-' || op != "==")
-    condition_error("Illegal precision spec", lineNumber);
+    condition_error(explain("a tolerance is written == number +- tolerance, the tolerance not "
+                            "negative"),
+                    "Illegal precision spec", lineNumber);
   variables->define("PRECISION", tolerance);
   cat_binding(out, "cc.conditional.number.approximate");
 }

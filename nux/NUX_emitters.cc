@@ -10,7 +10,9 @@
 
 void NUX::require_active_function() const {
   if (!activeFunction)
-    FatalError("No active function at line ", lineNumber, " of NUX file");
+    FatalError(explain("this command belongs in a function: between begin main (or begin "
+                       "object::operation) and its end"),
+               "No active function at line ", lineNumber, " of NUX file");
 }
 
 void NUX::emit_code(const char *key) { cat_binding(activeFunction->cc_code, key); }

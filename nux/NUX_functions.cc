@@ -2,8 +2,12 @@
 // active and inactive, and writing all functions to the source file at the end.
 #include "nux/NUX.hh"
 
+#include <algorithm>
+#include <vector>
+
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
+#include "foundation/NearestName.hh"
 #include "idlgen/AST_Utils.hh"
 
 namespace {
@@ -17,7 +21,77 @@ bool names_function(const Function &f, const Dstr &className, const Dstr &operat
          (!skipGetters || f.idl_op_type != Function::attribute_get);
 }
 
+// What the functions of the list offer a misspelt name: the interfaces, and the operation and
+// attribute names of one of them.
+struct FunctionNames {
+  std::vector<Dstr> interfaces;
+  std::vector<Dstr> operations;
+  // Whether the operation asked for is there only as an attribute's get function.
+  bool onlyGetter = false;
+  // Whether the operation asked for is there, but defined already.
+  bool defined = false;
+};
+
+void add_once(std::vector<Dstr> &names, const Dstr &name) {
+  if (std::find(names.begin(), names.end(), name) == names.end())
+    names.push_back(name);
+}
+
+FunctionNames names_of(const FunctionList &functions, const Dstr &className,
+                       const Dstr &operationName) {
+  FunctionNames names;
+  bool setter = false;
+  for (unsigned int i = 0; const Function *f = functions[i]; ++i) {
+    if (f->idl_interface_name.isNull())
+      continue;
+    add_once(names.interfaces, f->idl_interface_name);
+    if (f->idl_interface_name != className)
+      continue;
+    add_once(names.operations, f->idl_operation_name);
+    if (f->idl_operation_name != operationName)
+      continue;
+    names.onlyGetter = f->idl_op_type == Function::attribute_get && !setter;
+    setter = setter || f->idl_op_type != Function::attribute_get;
+    names.defined = !f->is_stub();
+  }
+  return names;
+}
+
 }  // namespace
+
+Explanation NUX::explain_unmatched(const FunctionList &functions,
+                                   const DeclarationList &declarations, const Dstr &name,
+                                   int skipGetters) const {
+  const int colon = name.strrchr(':');
+  const Dstr operationName(name.ascharfrom(colon + 1));
+  Dstr identifier(name);
+  identifier -= colon - 1;
+  const DeclarationList::declaration *decl = declarations[identifier];
+  const Dstr &className = decl ? decl->type : identifier;
+  const FunctionNames names = names_of(functions, className, operationName);
+  if (names.interfaces.empty())
+    return explain(name, ": a script compiled on its own has only main; the functions of a "
+                   "server come with its IDL file");
+  if (names.operations.empty() && decl)
+    return explain_at(scriptName, decl->line, identifier, " is declared as ", className,
+                      ", which is no interface of the IDL file",
+                      did_you_mean(className, names.interfaces));
+  if (names.operations.empty()) {
+    std::vector<Dstr> known = declarations.names();
+    known.insert(known.end(), names.interfaces.begin(), names.interfaces.end());
+    return explain(identifier, " is neither a declared object nor an interface of the IDL file",
+                   did_you_mean(identifier, known));
+  }
+  if (skipGetters && names.onlyGetter)
+    return explain(operationName, " of ", className,
+                   " is a readonly attribute: a message with In: would set it");
+  if (names.defined)
+    return explain(className, "::", operationName, " is defined already: through the interface's "
+                   "name each function is begun once; a declared object of the interface "
+                   "may add to it");
+  return explain(className, " has no operation or attribute ", operationName,
+                 did_you_mean(operationName, names.operations));
+}
 
 Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList &declarations,
                                         const Dstr &name, declaration *&decl,
@@ -27,7 +101,9 @@ Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList
     return mainFunction;
   const int colon = name.strrchr(':');
   if (colon <= 2 || name[colon - 1] != ':')
-    FatalError(name, " needs an identifier:: on line ", lineNumber, " of NUX file");
+    FatalError(explain(name, " names no function: a function is main, object::operation or "
+                       "Interface::operation, with at least two characters before the last ::"),
+               name, " needs an identifier:: on line ", lineNumber, " of NUX file");
   const Dstr operationName(name.ascharfrom(colon + 1));
   Dstr identifier(name);
   identifier -= colon - 1;
@@ -44,13 +120,16 @@ Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList
   return nullptr;
 }
 
-void NUX::require_no_active_function() const {
+void NUX::require_no_active_function(const Dstr &name) const {
   if (activeFunction)
-    FatalError("Previous function not ended at line ", lineNumber, " of NUX file");
+    FatalError(explain("begin ", name, " inside the function ", activeName, " begun on line ",
+                       activeLine, ", which has no end yet"),
+               "Previous function not ended at line ", lineNumber, " of NUX file");
 }
 
 void NUX::enter_function(const Dstr &name, Function *f, declaration *decl) {
   activeName = name;
+  activeLine = lineNumber;
   activeFunction = f;
   activeFunction->destub();
   if (decl && decl->name.length() > 0) {
@@ -62,16 +141,20 @@ void NUX::enter_function(const Dstr &name, Function *f, declaration *decl) {
 
 void NUX::do_begin_function(FunctionList &functions, DeclarationList &declarations,
                             const Dstr &name) {
-  require_no_active_function();
+  require_no_active_function(name);
   declaration *decl;
   Function *f = nuxfunction2realfunction(functions, declarations, name, decl, 0);
-  check(f);
+  if (!f) {
+    // The explanation looks names up again, which records messages of its own.
+    const Dstr message(ignerrmsg);
+    FatalError(explain_unmatched(functions, declarations, name, 0), message);
+  }
   f->only_qor_scripts = false;
   enter_function(name, f, decl);
 }
 
 void NUX::do_begin_function(QOR_function_list::function *f) {
-  require_no_active_function();
+  require_no_active_function(f->name);
   Function *defined = f->realfunction;
   defined->only_qor_scripts = defined->is_stub() || defined->only_qor_scripts;
   enter_function(f->name, defined, f->declaration);
@@ -79,9 +162,12 @@ void NUX::do_begin_function(QOR_function_list::function *f) {
 
 void NUX::do_end_function(const Dstr &name) {
   if (!activeFunction)
-    FatalError("No active function at line ", lineNumber, " of NUX file");
+    FatalError(explain("end ", name, " ends no function: none is begun"),
+               "No active function at line ", lineNumber, " of NUX file");
   if (name != activeName)
-    FatalError("Mismatched end command at line ", lineNumber, " of NUX file");
+    FatalError(explain("end ", name, " does not match begin ", activeName, " on line ",
+                       activeLine),
+               "Mismatched end command at line ", lineNumber, " of NUX file");
   if (activeDecl && activeDecl->name.length() > 0) {
     variables->define("SERVER_IDENTIFIER", activeDecl->name);
     emit_code("cc.class.member.end.instance");

@@ -70,6 +70,11 @@ template <size_t N> int find_keyword(const Keyword (&table)[N], const Dstr &word
   return fallback;
 }
 
+template <size_t N> void append_words(const Keyword (&table)[N], std::vector<Dstr> &words) {
+  for (const Keyword &k : table)
+    words.emplace_back(k.word.data());
+}
+
 // White space of the POSIX locale, as Dstr splits words at it.
 bool is_white_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -142,6 +147,15 @@ bool ends_inline_block(const Dstr &line) {
 }
 
 }  // namespace
+
+std::vector<Dstr> NUX_line_parser::keywords() {
+  std::vector<Dstr> words = {Dstr("begin"), Dstr("end")};
+  append_words(uncutRestCommands, words);
+  append_words(restCommands, words);
+  append_words(wordThenRestCommands, words);
+  append_words(commands, words);
+  return words;
+}
 
 int NUX_line_parser::parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr &a4, Dstr &a5,
                            Dstr &a6) {

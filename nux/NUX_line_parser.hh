@@ -5,6 +5,8 @@
 #ifndef NUX_NUX_LINE_PARSER_HH
 #define NUX_NUX_LINE_PARSER_HH
 
+#include <vector>
+
 #include "foundation/Dstr.hh"
 
 // The command codes parse returns, one per line of NUX_commands.def in its order;
@@ -21,6 +23,11 @@ public:
   // is not a command it writes "Unrecognized NUX command: " and the word to standard error and
   // returns nux_not_a_command.
   int parse(const Dstr &line, Dstr &a1, Dstr &a2, Dstr &a3, Dstr &a4, Dstr &a5, Dstr &a6);
+  // Whether the lines parsed so far left an inline block open.
+  bool in_inline_block() const { return is_inline; }
+
+  // The words a command line can start with, for the "did you mean" of a word that is none.
+  static std::vector<Dstr> keywords();
 
 private:
   // Between a "begin inline" line and the "end inline" line that closes the block.

@@ -4,9 +4,11 @@
 #include "nux/NUX.hh"
 
 #include <cassert>
+#include <vector>
 
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
+#include "foundation/NearestName.hh"
 #include "frontend/ast_array.hh"
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
@@ -78,17 +80,41 @@ long enumerator_number(AST_Enum *e, const Dstr &identifier) {
   return -1;
 }
 
-// The next field of a structure from i on, past the enumerators that an enum declared inside
-// the structure adds to its declarations; null when no field is left.
-AST_Field *next_field(UTL_ScopeActiveIterator &i) {
-  for (; !i.is_done(); i.next()) {
-    if (i.item()->node_type() == AST_Decl::NT_field) {
-      AST_Field *field = AST_Field::narrow_from_decl(i.item());
-      i.next();
-      return field;
-    }
+// The names of the enumerators of e, for a "did you mean".
+std::vector<Dstr> enumerator_names(AST_Enum *e) {
+  std::vector<Dstr> names;
+  for (UTL_ScopeActiveIterator i(e, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
+    if (AST_EnumVal::narrow_from_decl(i.item()))
+      names.emplace_back(nameOf(i.item()));
   }
-  return nullptr;
+  return names;
+}
+
+// The type as a message names it: a predefined type by its name, a string as "string", an
+// anonymous sequence as "a sequence", any other by its scoped name.
+Dstr type_name(AST_Type *t) {
+  switch (t->node_type()) {
+  case AST_Decl::NT_pre_defined:
+    return Dstr(nameOf(t));
+  case AST_Decl::NT_string:
+    return Dstr("string");
+  case AST_Decl::NT_sequence:
+    return Dstr("a sequence");
+  default:
+    return Dstr(scopedNameOf(t));
+  }
+}
+
+// The labels of a union's branches that a tag can name.
+std::vector<Dstr> label_names(AST_Union *u) {
+  std::vector<Dstr> names;
+  for (AST_Field *f : fieldsOf(u)) {
+    AST_UnionBranch *b = AST_UnionBranch::narrow_from_decl(f);
+    if (b && b->label()->label_kind() != AST_UnionLabel::LABEL_DEFAULT &&
+        b->label()->label_val()->ec() == AST_Expression::COMB_SYMBOL)
+      names.push_back(scopedNameOf(b->label()->label_val()));
+  }
+  return names;
 }
 
 }  // namespace
@@ -149,7 +175,9 @@ void NUX::make_literal(Dstr &out, const Dstr &text, AST_Type *t) {
 void NUX::make_enumerator(Dstr &out, AST_Enum *e, const Dstr &identifier) {
   const long number = enumerator_number(e, identifier);
   if (number < 0)
-    FatalError("No such enumerator in ", scopedNameOf(e), ": ", identifier);
+    FatalError(explain(identifier, " is no enumerator of ", scopedNameOf(e),
+                       did_you_mean(identifier, enumerator_names(e))),
+               "No such enumerator in ", scopedNameOf(e), ": ", identifier);
   make_literal(out, join_pieces(number), e);
 }
 
@@ -157,7 +185,9 @@ void NUX::make_enumerator(Dstr &out, AST_Enum *e, const Dstr &identifier) {
 void NUX::make_object(Dstr &out, const Dstr &identifier, AList *classmap) {
   const Dstr &className = classmap->translate(identifier);
   if (className.isNull())
-    FatalError("QOR references unknown class ", identifier);
+    FatalError(explain(identifier, " names no interface of the IDL file",
+                       did_you_mean(identifier, classmap->names())),
+               "QOR references unknown class ", identifier);
   variables->define("CLASS_NAME", with_separator(className));
   set_interface(identifier);
   cat_binding(out, "cc.make.leafobject");
@@ -166,11 +196,16 @@ void NUX::make_object(Dstr &out, const Dstr &identifier, AList *classmap) {
 // The label value stands alone, at the start of the line after the opening template.
 void NUX::make_union(Dstr &out, cp_union *u, AST_Type *t, AList *classmap) {
   if (t->node_type() != AST_Decl::NT_union)
-    FatalError("QOR supplied a union where no union is expected");
+    FatalError(explain("a union value [", *u->tag, ", ...] where ", type_name(t),
+                       " is expected"),
+               "QOR supplied a union where no union is expected");
   AST_Union *type = AST_Union::narrow_from_decl(t);
   const BranchChoice branch = find_branch(type, *u->tag);
   if (!branch.type)
-    FatalError("No such tag in union: ", *u->tag);
+    FatalError(explain("no branch of the union ", scopedNameOf(type), " is labelled ", *u->tag,
+                       ", and it has no default branch",
+                       did_you_mean(*u->tag, label_names(type))),
+               "No such tag in union: ", *u->tag);
   variables->define("RETURN_TYPE", underscored(scopedNameOf(type)));
   cat_binding(out, "cc.make.union.funcall.begin");
   out += branch.label;
@@ -187,16 +222,20 @@ void NUX::make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedef
                          AList *classmap) {
   if (a->aggr_kind == cp_struct) {
     if (t->node_type() != AST_Decl::NT_struct)
-      FatalError("QOR supplied a struct where no struct is expected");
+      FatalError(explain("a structure value {...} where ", type_name(t), " is expected"),
+                 "QOR supplied a struct where no struct is expected");
     variables->define("RETURN_TYPE", underscored(scopedNameOf(t)));
     do_cp_aggr_struct(out, a->head, DeclAsScope(t), classmap);
     return;
   }
   assert(a->aggr_kind == cp_sequence);
   if (t->node_type() != AST_Decl::NT_sequence)
-    FatalError("QOR supplied a sequence where no sequence is expected");
+    FatalError(explain("a sequence value #(...) where ", type_name(t), " is expected"),
+               "QOR supplied a sequence where no sequence is expected");
   if (typedefname.isNull())
-    FatalError("QOR supplied a sequence for a sequence type without a typedef name in QOR file ",
+    FatalError(explain("a sequence value #(...) for a sequence type declared without a typedef "
+                       "name, which the value would be made as"),
+               "QOR supplied a sequence for a sequence type without a typedef name in QOR file ",
                qorfilename);
   variables->define("RETURN_TYPE", underscored(typedefname));
   do_cp_aggr_sequence(out, a->head, AST_Sequence::narrow_from_decl(t)->base_type(), classmap);
@@ -209,19 +248,24 @@ void NUX::do_cp_aggr_struct(Dstr &out, cp_aggr_node *first, UTL_Scope *fields,
   cat_binding(out, "cc.make.struct.funcall.end");
 }
 
+// The members are the fields of the scope, not the enumerators an enum declared inside it adds.
 void NUX::emit_fields(Dstr &out, cp_aggr_node *first, UTL_Scope *fields, const char *what,
                       AList *classmap) {
-  UTL_ScopeActiveIterator i(fields, UTL_Scope::SCOPE_ITER_DECLS);
+  const std::vector<AST_Field *> members = fieldsOf(fields);
+  const unsigned int values = count_elements(first);
+  if (values != members.size())
+    FatalError(explain(values, values == 1 ? " value" : " values", " for the ",
+                       static_cast<int>(members.size()),
+                       members.size() == 1 ? " member of " : " members of ",
+                       scopedNameOf(ScopeAsDecl(fields))),
+               values > members.size() ? "Too many fields in QOR " : "Not enough fields in QOR ",
+               what);
+  auto member = members.begin();
   for (cp_aggr_node *e = first; e; e = e->next) {
-    AST_Field *field = next_field(i);
-    if (!field)
-      FatalError("Too many fields in QOR ", what);
-    do_dcp_val(out, e->val, field->field_type(), Dstr(), classmap);
+    do_dcp_val(out, e->val, (*member++)->field_type(), Dstr(), classmap);
     if (e->next)
       cat_binding(out, "cchh.arglist.separator");
   }
-  if (next_field(i))
-    FatalError("Not enough fields in QOR ", what);
 }
 
 // The separator comes before every element, so that the opening template can end with the

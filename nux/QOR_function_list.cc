@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "foundation/IgnorableError.hh"
 #include "nux/NUX.hh"
 
 namespace {
@@ -40,7 +41,13 @@ void QOR_function_list::increment(qormessage *m, FunctionList &functions,
   DeclarationList::declaration *declaration;
   Function *realfunction = nux->nuxfunction2realfunction(functions, declarations, *m->receiver,
                                                          declaration, m->in.kind != dcp_none);
-  check(realfunction);
+  if (!realfunction) {
+    // The explanation looks names up again, which records messages of its own.
+    const Dstr message(ignerrmsg);
+    FatalError(nux->explain_unmatched(functions, declarations, *m->receiver,
+                                      m->in.kind != dcp_none),
+               message);
+  }
   head = new function{realfunction, *m->receiver, declaration, {m}, head};
   byName[head->name.aschar()].push_back(head);
 }

@@ -45,7 +45,9 @@ BE_Options options;
 Dstr binding_directory() {
   const char *value = getenv("NUXC_BINDING");
   if (!value)
-    FatalError("You must set the environment variable NUXC_BINDING before\n"
+    FatalError(explain_at("nuxc", 0, "the environment variable NUXC_BINDING, which names the "
+                          "binding folder, is not set"),
+               "You must set the environment variable NUXC_BINDING before\n"
                "using this compiler.  An example setup script that does this is provided in\n"
                "the root of the ORVALE distribution as nuxcrc.sh.");
   Dstr directory(value);
@@ -61,8 +63,10 @@ void read_extensions(const Dstr &binding, Dstr &source, Dstr &header) {
   path += "extensions";
   FILE *f = fopen(path.aschar(), "r");
   if (!f) {
+    const int error = errno;
     perror("extensions");
-    FatalError("can't open ", path, " for reading");
+    FatalError(explain_at(path, 0, "the binding has no extensions file: ", strerror(error)),
+               "can't open ", path, " for reading");
   }
   Dstr *const wanted[] = {&source, &header};
   unsigned int found = 0;
@@ -72,30 +76,43 @@ void read_extensions(const Dstr &binding, Dstr &source, Dstr &header) {
   }
   // A file that opens but cannot be read, such as a directory, has not simply ended early.
   if (ferror(f))
-    FatalError("can't read ", path, ": ", strerror(errno));
+    FatalError(explain_at(path, 0, "cannot read it: ", strerror(errno)), "can't read ", path, ": ",
+               strerror(errno));
   fclose(f);
   if (found < 2)
-    FatalError("unexpected end of file in extensions binding file");
+    FatalError(explain_at(path, 0, "it names ", found == 0 ? "no" : "only the source",
+                          " extension: the first two lines that are not comments are the source "
+                          "and the header extension"),
+               "unexpected end of file in extensions binding file");
+}
+
+// The name of the input: the NUX script named on the command line, or the IDL file the tree was
+// read from.
+Dstr input_name(AST_Decl *root) {
+  UTL_String *input = root ? root->file_name() : idl_global->filename();
+  assert(input != nullptr && input->get_string() != nullptr);
+  return Dstr(input->get_string());
 }
 
 // The input's name without its extension, which must be ".nux" for a script named on the
 // command line and ".idl" for the IDL file the tree was read from. A directory part stays, so
 // that the outputs are written beside the input.
-Dstr input_base(AST_Decl *root) {
-  UTL_String *input = root ? root->file_name() : idl_global->filename();
-  assert(input != nullptr && input->get_string() != nullptr);
-  Dstr base(input->get_string());
-  const char *expected = root ? ".idl" : ".nux";
+Dstr input_base(const Dstr &input, bool nuxMode) {
+  Dstr base(input);
+  const char *expected = nuxMode ? ".nux" : ".idl";
   const int dot = base.strrchr('.');
   if (dot < 0 || strcmp(base.ascharfrom(dot), expected) != 0)
-    FatalError("input file name must have ", expected, " extension");
+    FatalError(explain("the name of the input file must end in ", expected),
+               "input file name must have ", expected, " extension");
   base -= dot;
   return base;
 }
 
 [[noreturn]] void open_failed(const Dstr &path, const char *purpose) {
+  const int error = errno;
   perror(path.aschar());
-  FatalError("can't open ", path, " for ", purpose);
+  FatalError(explain_at(path, 0, "cannot open it for ", purpose, ": ", strerror(error)),
+             "can't open ", path, " for ", purpose);
 }
 
 FILE *open_for_reading(const Dstr &path) {
@@ -139,10 +156,15 @@ bool same_file(const Dstr &a, const Dstr &b) {
 void check_output_names(const Dstr &script) {
   for (const Dstr *output : {&ccfilename, &hfilename}) {
     if (same_file(*output, script))
-      FatalError("output file ", *output, " would overwrite the NUX script");
+      FatalError(explain_at(script, 0, "the output file ", *output,
+                            " would take the place of the script: the binding's extensions "
+                            "give it the script's name"),
+                 "output file ", *output, " would overwrite the NUX script");
   }
   if (hfilename == ccfilename)
-    FatalError("header and source file are both named ", ccfilename);
+    FatalError(explain("the binding's extensions give the header and the source file one name, ",
+                       ccfilename),
+               "header and source file are both named ", ccfilename);
 }
 
 // The folders that -o made, outermost first; a failed compilation removes them again.
@@ -158,11 +180,14 @@ void make_folders(const Dstr &folder) {
     struct stat st;
     if (stat(path.aschar(), &st) == 0) {
       if (!S_ISDIR(st.st_mode))
-        FatalError("can't make the output folder ", folder, ": ", path, " is not a folder");
+        FatalError(explain_at(path, 0, "the output folder ", folder,
+                              " cannot be made here: this is no folder"),
+                   "can't make the output folder ", folder, ": ", path, " is not a folder");
       continue;
     }
     if (mkdir(path.aschar(), 0777) != 0)
-      FatalError("can't make the output folder ", path, ": ", strerror(errno));
+      FatalError(explain_at(path, 0, "cannot make the output folder: ", strerror(errno)),
+                 "can't make the output folder ", path, ": ", strerror(errno));
     madeFolders.push_back(path);
   }
 }
@@ -216,8 +241,9 @@ void discard(FILE *&f, volatile sig_atomic_t &written, const Dstr &name) {
 }
 
 [[noreturn]] void write_failed(const Dstr &name) {
+  const int error = errno;
   perror(name.aschar());
-  FatalError("can't write ", name);
+  FatalError(explain_at(name, 0, "cannot write it: ", strerror(error)), "can't write ", name);
 }
 
 // Flushes both outputs while BE_abort can still remove them, so that a full disk is a fatal
@@ -254,13 +280,15 @@ void BE_produce() {
   set_fatal_error_cleanup(BE_abort);
   AST_Decl *root = idl_global->root();
   const bool nuxMode = root == nullptr;
+  const Dstr input = input_name(root);
+  set_error_place(input, 0);
   const Dstr binding = binding_directory();
   NUX &compiler = latestCompiler.make(binding, options);
   Dstr sourceExtension;
   Dstr headerExtension;
   read_extensions(binding, sourceExtension, headerExtension);
 
-  const Dstr base = input_base(root);
+  const Dstr base = input_base(input, nuxMode);
   const Dstr script = join_pieces(base, ".nux");
   const Dstr outputBase = join_pieces(output_base(base), nuxMode ? "" : "_i");
   ccfilename = join_pieces(outputBase, sourceExtension);
@@ -273,8 +301,8 @@ void BE_produce() {
   srv_hh = create_output(hfilename, hh_written);
   srv_cc = create_output(ccfilename, cc_written);
   write_in_large_blocks(srv_hh, srv_cc);
-  compiler.do_nux_file(srv_nux, srv_hh, srv_cc, header_include_name(),
-                       &processCounters.compilations, root, nuxMode, outputBase);
+  compiler.do_nux_file({srv_nux, srv_hh, srv_cc, script, header_include_name(), outputBase},
+                       &processCounters.compilations, root, nuxMode);
   fclose(srv_nux);
   srv_nux = nullptr;
   close_outputs();

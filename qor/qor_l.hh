@@ -9,6 +9,8 @@
 extern FILE *cspin;
 // The current line of the file being read: 1 at its start, plus one per newline consumed.
 extern int lineno;
+// The text of the token matched last.
+extern char *csptext;
 
 // Returns the next token code, 0 at end of file.
 int csplex();

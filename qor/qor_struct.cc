@@ -32,6 +32,13 @@ void cp_aggr::add(dcp_val v) {
   tail = node;
 }
 
+unsigned int count_elements(const cp_aggr_node *first) {
+  unsigned int count = 0;
+  for (const cp_aggr_node *e = first; e; e = e->next)
+    ++count;
+  return count;
+}
+
 void dcp2text(dcp_val v, Dstr &text) {
   switch (v.kind) {
   case dcp_literal:

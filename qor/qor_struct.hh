@@ -75,6 +75,9 @@ struct qormessage {
   int line;
 };
 
+// The number of elements of a list from first on.
+unsigned int count_elements(const cp_aggr_node *first);
+
 // Append the printed form of a value: literals as written, "interface " and the identifier,
 // "[tag, value]", "{a,b}", "#(a,b)" and "???(a,b)" for an aggregate of unknown kind. A value of
 // kind dcp_none prints nothing.

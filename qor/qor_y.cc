@@ -9,8 +9,14 @@
 qormessage *qor = nullptr;
 Dstr qorfilename;
 
+// The parser's lookahead token, CSPEOF (0) at the end of the file.
+extern int cspchar;
+
 void csperror(const char *) {
-  FatalError("Syntax error in QOR file ", qorfilename, " at line ", lineno);
+  const Explanation why =
+      cspchar == 0 ? explain_at(qorfilename, lineno, "the file ends before a whole message")
+                   : explain_at(qorfilename, lineno, "syntax error at `", csptext, "`");
+  FatalError(why, "Syntax error in QOR file ", qorfilename, " at line ", lineno);
 }
 
 qormessage *parse_qor_file(FILE *file) {
@@ -20,7 +26,8 @@ qormessage *parse_qor_file(FILE *file) {
   try {
     cspparse();
   } catch (const std::bad_alloc &) {
-    FatalError("out of memory reading QOR file ", qorfilename);
+    FatalError(explain_at(qorfilename, lineno, "out of memory"),
+               "out of memory reading QOR file ", qorfilename);
   }
   release_qor_scanner();
   return qor;

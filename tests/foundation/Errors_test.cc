@@ -28,6 +28,30 @@ TEST(ErrorsDeathTest, FatalErrorPrintsOneLineAndExits255) {
   EXPECT_EXIT(FatalError(Dstr()), testing::ExitedWithCode(255), "^Fatal Error: \n$");
 }
 
+TEST(ErrorsDeathTest, TheLocatedLineComesFirst) {
+  const struct {
+    void (*fail)();
+    const char *output;
+  } cases[] = {
+      {[] { FatalError(explain_at(Dstr("calc.qor"), 4, "no summ"), "No match on line ", 3); },
+       "^calc.qor:4: error: no summ\nFatal Error: No match on line 3\n$"},
+      // Without a place of its own: the current one; line 0 names the whole file.
+      {[] {
+         set_error_place(Dstr("calc.nux"), 7);
+         FatalError(explain("no active function"), "No active function");
+       },
+       "^calc.nux:7: error: no active function\nFatal Error: No active function\n$"},
+      {[] {
+         set_error_place(Dstr("bank.idl"), 7);
+         set_error_line(0);
+         FatalError("can't open x");
+       },
+       "^bank.idl: error: can't open x\nFatal Error: can't open x\n$"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EXIT(c.fail(), testing::ExitedWithCode(255), c.output);
+}
+
 void report_cleanup() { fputs("cleanup ran\n", stderr); }
 
 void failing_cleanup() {

@@ -40,30 +40,38 @@ protected:
 TEST_F(TypesTest, SyntaxErrorsNameTheFileAndLine) {
   const struct {
     const char *content;
+    int line;
     const char *message;
   } cases[] = {
-      {"ret NT_enum = e\n\n", "line 2: = not found"},
-      {"in NT_struct\n", "line 1: = not found"},
-      {"in NT_struct =const TYPESSUBNAME&\n", "line 1: = not found where expected"},
-      {"in NT_struct =\n", "line 1: not enough arguments on line"},
-      {"in NT_struct x=y z\n", "line 1: = not found where expected"},
-      {"in NT_pre_defined long long = x\n", "line 1: = not found where expected"},
-      {"ret NT_enum = e\nreturn NT_enum = e\n", "line 2: arg1 not ret, in, out, or inout"},
+      {"ret NT_enum = e\n\n", 2, "= not found"},
+      {"in NT_struct\n", 1, "= not found"},
+      {"in NT_struct =const TYPESSUBNAME&\n", 1, "= not found where expected"},
+      {"in NT_struct =\n", 1, "not enough arguments on line"},
+      {"in NT_struct x=y z\n", 1, "= not found where expected"},
+      {"in NT_pre_defined long long = x\n", 1, "= not found where expected"},
+      {"ret NT_enum = e\nreturn NT_enum = e\n", 2, "arg1 not ret, in, out, or inout"},
   };
-  for (const auto &c : cases)
+  for (const auto &c : cases) {
+    const std::string line = std::to_string(c.line);
     EXPECT_EXIT(read(c.content), testing::ExitedWithCode(255),
-                "^Fatal Error: Syntax error in type map file " + dir + "types " + c.message +
-                    "\n$")
+                "^" + dir + "types:" + line +
+                    ": error: no mapping of the form PASSING KIND = TRANSLATION: " + c.message +
+                    "\nFatal Error: Syntax error in type map file " + dir + "types line " + line +
+                    ": " + c.message + "\n$")
         << c.content;
+  }
 }
 
 TEST_F(TypesTest, MissingOrUnreadableFileIsFatal) {
   EXPECT_EXIT(Types(Dstr(dir.c_str()), &variables), testing::ExitedWithCode(255),
-              "^types: No such file or directory\nFatal Error: Can't open " + dir +
-                  "types for reading\n$");
+              "^types: No such file or directory\n" + dir +
+                  "types: error: the binding has no type map: No such file or directory\n"
+                  "Fatal Error: Can't open " +
+                  dir + "types for reading\n$");
   std::filesystem::create_directory(dir + "types");
   EXPECT_EXIT(Types(Dstr(dir.c_str()), &variables), testing::ExitedWithCode(255),
-              "^Fatal Error: Can't read " + dir + "types after line 0\n$");
+              "^" + dir + "types:1: error: cannot read the type map\nFatal Error: Can't read " +
+                  dir + "types after line 0\n$");
 }
 
 TEST_F(TypesTest, LookupsFillTheTranslation) {

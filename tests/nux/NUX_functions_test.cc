@@ -20,7 +20,7 @@ protected:
     getter = add("Bank::Account", "balance", Function::attribute_get);
     setter = add("Bank::Account", "balance", Function::attribute_set);
     oddlyNamed = add("ab:c", "f", Function::operation);
-    declarations.add(Dstr("Bank::Account"), Dstr("acct"), Dstr(), Dstr(), Dstr(), Dstr());
+    declarations.add(Dstr("Bank::Account"), Dstr("acct"), Dstr(), Dstr(), Dstr(), Dstr(), 1);
     compiler.lineNumber = 7;
   }
 

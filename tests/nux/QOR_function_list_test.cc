@@ -23,7 +23,7 @@ protected:
     add("Bank::Account", "balance", Function::operation);
     add("Bank::Account", "limit", Function::attribute_get);
     add("Bank::Account", "limit", Function::attribute_set);
-    declarations.add(Dstr("Bank::Account"), Dstr("acct"), Dstr(), Dstr(), Dstr(), Dstr());
+    declarations.add(Dstr("Bank::Account"), Dstr("acct"), Dstr(), Dstr(), Dstr(), Dstr(), 1);
     compiler.lineNumber = 3;
   }
 

@@ -121,9 +121,11 @@ struct RejectCase {
   int line;  // where the error is reported
 };
 
+// The located line (its text checked in SyntaxErrorsSayWhatTheyMet), then the fatal one.
 std::string syntax_error_at(const char *name, int line) {
-  return "^Fatal Error: Syntax error in QOR file " + std::string(name) + " at line " +
-         std::to_string(line) + "\n$";
+  const std::string place = std::string(name) + ":" + std::to_string(line);
+  return "^" + place + ": error: [^\n]*\nFatal Error: Syntax error in QOR file " +
+         std::string(name) + " at line " + std::to_string(line) + "\n$";
 }
 
 TEST(QorParserDeathTest, SyntaxErrorsNameTheLineOfTheOffendingToken) {
@@ -156,6 +158,13 @@ TEST(QorParserDeathTest, SyntaxErrorsNameTheLineOfTheOffendingToken) {
                 syntax_error_at("bad.qor", c.line))
         << "parsing: " << c.text;
   }
+}
+
+TEST(QorParserDeathTest, SyntaxErrorsSayWhatTheyMet) {
+  EXPECT_EXIT(parse_text("x y Out: {1}\nIn: {2}", "bad.qor"), testing::ExitedWithCode(255),
+              "^bad.qor:2: error: syntax error at `In:`\n");
+  EXPECT_EXIT(parse_text("x y In: {\"a\", 1", "bad.qor"), testing::ExitedWithCode(255),
+              "^bad.qor:1: error: the file ends before a whole message\n");
 }
 
 // Reads text through cspparse as its caller would, without releasing the scanner afterwards.
@@ -235,7 +244,9 @@ TEST(QorParserDeathTest, ReadErrorEndsTheRun) {
         qorfilename = "dir.qor";
         parse_qor_file(directory);
       },
-      testing::ExitedWithCode(255), "^Fatal Error: can't read QOR file dir.qor: Is a directory\n$");
+      testing::ExitedWithCode(255),
+      "^dir.qor:1: error: cannot read it: Is a directory\n"
+      "Fatal Error: can't read QOR file dir.qor: Is a directory\n$");
 }
 
 }  // namespace
