@@ -246,7 +246,7 @@ private:
 
   // The constructions of do_dcp_val for each kind of value.
   void make_literal(Dstr &out, const Dstr &text, AST_Type *t);
-  void make_object(Dstr &out, const Dstr &identifier, AList *classmap);
+  void make_object(Dstr &out, const Dstr &identifier, AST_Type *t, AList *classmap);
   void make_enumerator(Dstr &out, AST_Enum *e, const Dstr &identifier);
   void make_union(Dstr &out, cp_union *u, AST_Type *t, AList *classmap);
   void make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedefname,

@@ -14,11 +14,13 @@
 #include "frontend/ast_enum.hh"
 #include "frontend/ast_expression.hh"
 #include "frontend/ast_field.hh"
+#include "frontend/ast_predefined_type.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_union_label.hh"
 #include "frontend/utl_scope.hh"
 #include "idlgen/AST_Utils.hh"
+#include "nux/QOR_literals.hh"
 #include "qor/qor_y.hh"
 
 namespace {
@@ -90,21 +92,6 @@ std::vector<Dstr> enumerator_names(AST_Enum *e) {
   return names;
 }
 
-// The type as a message names it: a predefined type by its name, a string as "string", an
-// anonymous sequence as "a sequence", any other by its scoped name.
-Dstr type_name(AST_Type *t) {
-  switch (t->node_type()) {
-  case AST_Decl::NT_pre_defined:
-    return Dstr(nameOf(t));
-  case AST_Decl::NT_string:
-    return Dstr("string");
-  case AST_Decl::NT_sequence:
-    return Dstr("a sequence");
-  default:
-    return Dstr(scopedNameOf(t));
-  }
-}
-
 // The labels of a union's branches that a tag can name.
 std::vector<Dstr> label_names(AST_Union *u) {
   std::vector<Dstr> names;
@@ -115,6 +102,28 @@ std::vector<Dstr> label_names(AST_Union *u) {
       names.push_back(scopedNameOf(b->label()->label_val()));
   }
   return names;
+}
+
+// Whether a value of the type (typedefs resolved) can be an object reference.
+bool holds_objects(AST_Type *t) {
+  AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(t);
+  if (p)
+    return p->pt() == AST_PredefinedType::PREDEF_ANY || p->pt() == AST_PredefinedType::PREDEF_PSEUDO;
+  switch (t->node_type()) {
+  case AST_Decl::NT_interface:
+  case AST_Decl::NT_interface_fwd:
+    return true;
+  case AST_Decl::NT_string:
+  case AST_Decl::NT_enum:
+  case AST_Decl::NT_struct:
+  case AST_Decl::NT_except:
+  case AST_Decl::NT_union:
+  case AST_Decl::NT_sequence:
+  case AST_Decl::NT_array:
+    return false;
+  default:
+    return true;
+  }
 }
 
 }  // namespace
@@ -144,7 +153,7 @@ void NUX::do_dcp_val(Dstr &out, dcp_val v, AST_Type *expected_type, const Dstr &
     if (AST_Enum *e = AST_Enum::narrow_from_decl(type))
       make_enumerator(out, e, *dcp_text(v));
     else
-      make_object(out, *dcp_text(v), classmap);
+      make_object(out, *dcp_text(v), type, classmap);
     return;
   case dcp_union:
     make_union(out, dcp_union_of(v), type, classmap);
@@ -162,8 +171,12 @@ void NUX::do_dcp_val(dcp_val v, AST_Type *expected_type, const Dstr &typedefname
   do_dcp_val(activeFunction->cc_code, v, expected_type, typedefname, classmap);
 }
 
-// Any literal is accepted for any type: the binding's template decides what the text means.
+// A literal that fits its type is written as it stands: the binding's template decides what the
+// text means.
 void NUX::make_literal(Dstr &out, const Dstr &text, AST_Type *t) {
+  LiteralMisfit why;
+  if (!literal_fits(text, t, why))
+    FatalError(explain(why.explanation), why.message);
   variables->define("VALUE", text);
   const Dstr &mapped = types->mapType(t, Types::ret, false);
   check(mapped);
@@ -181,13 +194,17 @@ void NUX::make_enumerator(Dstr &out, AST_Enum *e, const Dstr &identifier) {
   make_literal(out, join_pieces(number), e);
 }
 
-// The identifier alone names the interface; the expected type is not looked at.
-void NUX::make_object(Dstr &out, const Dstr &identifier, AList *classmap) {
+// The identifier names the interface of the object; an object is no value of a type that holds
+// none (an any or Object may hold one, and an interface type may be a base of the named one).
+void NUX::make_object(Dstr &out, const Dstr &identifier, AST_Type *t, AList *classmap) {
   const Dstr &className = classmap->translate(identifier);
   if (className.isNull())
     FatalError(explain(identifier, " names no interface of the IDL file",
                        did_you_mean(identifier, classmap->names())),
                "QOR references unknown class ", identifier);
+  if (!holds_objects(t))
+    FatalError(explain("the interface name ", identifier, " is no value of ", idl_type_name(t)),
+               "QOR supplied an object for the IDL type ", idl_type_name(t));
   variables->define("CLASS_NAME", with_separator(className));
   set_interface(identifier);
   cat_binding(out, "cc.make.leafobject");
@@ -196,7 +213,7 @@ void NUX::make_object(Dstr &out, const Dstr &identifier, AList *classmap) {
 // The label value stands alone, at the start of the line after the opening template.
 void NUX::make_union(Dstr &out, cp_union *u, AST_Type *t, AList *classmap) {
   if (t->node_type() != AST_Decl::NT_union)
-    FatalError(explain("a union value [", *u->tag, ", ...] where ", type_name(t),
+    FatalError(explain("a union value [", *u->tag, ", ...] where ", idl_type_name(t),
                        " is expected"),
                "QOR supplied a union where no union is expected");
   AST_Union *type = AST_Union::narrow_from_decl(t);
@@ -222,7 +239,7 @@ void NUX::make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedef
                          AList *classmap) {
   if (a->aggr_kind == cp_struct) {
     if (t->node_type() != AST_Decl::NT_struct)
-      FatalError(explain("a structure value {...} where ", type_name(t), " is expected"),
+      FatalError(explain("a structure value {...} where ", idl_type_name(t), " is expected"),
                  "QOR supplied a struct where no struct is expected");
     variables->define("RETURN_TYPE", underscored(scopedNameOf(t)));
     do_cp_aggr_struct(out, a->head, DeclAsScope(t), classmap);
@@ -230,7 +247,7 @@ void NUX::make_aggregate(Dstr &out, cp_aggr *a, AST_Type *t, const Dstr &typedef
   }
   assert(a->aggr_kind == cp_sequence);
   if (t->node_type() != AST_Decl::NT_sequence)
-    FatalError(explain("a sequence value #(...) where ", type_name(t), " is expected"),
+    FatalError(explain("a sequence value #(...) where ", idl_type_name(t), " is expected"),
                "QOR supplied a sequence where no sequence is expected");
   if (typedefname.isNull())
     FatalError(explain("a sequence value #(...) for a sequence type declared without a typedef "
