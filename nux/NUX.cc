@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include "foundation/KeptUntilExit.hh"
 #include "foundation/NearestName.hh"
 #include "idlgen/Types.hh"
+#include "nux/ScriptBlocks.hh"
 
 namespace {
 
@@ -33,6 +35,8 @@ struct Compilation {
   FunctionList *functions = nullptr;
   // The script line being compiled.
   const Dstr *line = nullptr;
+  // The blocks open in the active function.
+  ScriptBlocks blocks;
 };
 
 // The argument words of one script line.
@@ -108,6 +112,7 @@ void catch_line(NUX &nux, Compilation &c, Arguments &a) {
   const DeclarationList::declaration *d = look_up(c, a.a1);
   c.declarations.do_subs_Java(a.a1);
   nux.do_catch(a.a1, d->type);
+  c.blocks.close(ScriptBlocks::try_block);
 }
 
 using ExpressionEmitter = void (NUX::*)(const Dstr &text);
@@ -144,7 +149,10 @@ void return_line(NUX &nux, Compilation &c, Arguments &a) {
   emit_expression(nux, c, a.a1, &NUX::do_return);
 }
 
-void end_function_line(NUX &nux, Compilation &, Arguments &a) { nux.do_end_function(a.a1); }
+void end_function_line(NUX &nux, Compilation &c, Arguments &a) {
+  nux.do_end_function(a.a1);
+  c.blocks.require_none_open(a.a1);
+}
 
 // "use FILE" or "use FILE in order".
 void use_line(NUX &nux, Compilation &c, Arguments &a) {
@@ -166,33 +174,59 @@ void println_line(NUX &nux, Compilation &c, Arguments &a) {
   emit_expression(nux, c, a.a1, &NUX::do_println);
 }
 
-void if_line(NUX &nux, Compilation &c, Arguments &a) { emit_condition(nux, c, a, &NUX::do_if); }
+void if_line(NUX &nux, Compilation &c, Arguments &a) {
+  emit_condition(nux, c, a, &NUX::do_if);
+  c.blocks.open(ScriptBlocks::if_block, nux.lineNumber);
+}
 
-void else_line(NUX &nux, Compilation &, Arguments &) { nux.do_else(); }
+void else_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_else();
+  c.blocks.enter_else();
+}
 
-void end_if_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_if(); }
+void end_if_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_end_if();
+  c.blocks.close(ScriptBlocks::if_block);
+}
 
-void begin_script_line(NUX &nux, Compilation &, Arguments &) { nux.do_begin_script(); }
+void begin_script_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_begin_script();
+  c.blocks.open(ScriptBlocks::script, nux.lineNumber);
+}
 
-void end_script_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_script(); }
+void end_script_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_end_script();
+  c.blocks.close(ScriptBlocks::script);
+}
 
 void call_line(NUX &nux, Compilation &c, Arguments &a) {
   emit_expression(nux, c, a.a1, &NUX::do_call_case);
+  c.blocks.require_script("call");
 }
 
-void default_line(NUX &nux, Compilation &, Arguments &) { nux.do_default_case(); }
+void default_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_default_case();
+  c.blocks.require_script("default");
+}
 
 void assert_line(NUX &nux, Compilation &c, Arguments &a) {
   emit_condition(nux, c, a, &NUX::do_assert);
 }
 
-void try_line(NUX &nux, Compilation &, Arguments &) { nux.do_try(); }
+void try_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_try();
+  c.blocks.open(ScriptBlocks::try_block, nux.lineNumber);
+}
 
 void begin_test_line(NUX &nux, Compilation &c, Arguments &a) {
   nux.do_begin_test(a.a2, c.header);
+  c.blocks.open(ScriptBlocks::test, nux.lineNumber);
 }
 
-void end_test_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_test(); }
+void end_test_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_end_test();
+  c.blocks.close(ScriptBlocks::test);
+}
 
 void fail_line(NUX &nux, Compilation &, Arguments &) { nux.do_fail(); }
 
@@ -200,26 +234,40 @@ void nogo_line(NUX &nux, Compilation &, Arguments &) { nux.do_nogo(); }
 
 void while_line(NUX &nux, Compilation &c, Arguments &a) {
   emit_condition(nux, c, a, &NUX::do_while);
+  c.blocks.open(ScriptBlocks::while_block, nux.lineNumber);
 }
 
-void end_while_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_while(); }
+void end_while_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_end_while();
+  c.blocks.close(ScriptBlocks::while_block);
+}
 
 void read_line(NUX &nux, Compilation &c, Arguments &a) {
   c.declarations.do_subs_Java(a.a2);
   nux.do_read(a.a1, a.a2);
 }
 
-void begin_timedloop_line(NUX &nux, Compilation &, Arguments &a) {
+void begin_timedloop_line(NUX &nux, Compilation &c, Arguments &a) {
   nux.do_begin_timedloop(a.a2);
+  c.blocks.open(ScriptBlocks::timedloop, nux.lineNumber);
 }
 
-void end_timedloop_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_timedloop(); }
+void end_timedloop_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_end_timedloop();
+  c.blocks.close(ScriptBlocks::timedloop);
+}
 
 void fork_line(NUX &nux, Compilation &, Arguments &a) { nux.do_fork(a.a1); }
 
-void begin_loop_line(NUX &nux, Compilation &, Arguments &a) { nux.do_begin_loop(a.a2); }
+void begin_loop_line(NUX &nux, Compilation &c, Arguments &a) {
+  nux.do_begin_loop(a.a2);
+  c.blocks.open(ScriptBlocks::loop, nux.lineNumber);
+}
 
-void end_loop_line(NUX &nux, Compilation &, Arguments &) { nux.do_end_loop(); }
+void end_loop_line(NUX &nux, Compilation &c, Arguments &) {
+  nux.do_end_loop();
+  c.blocks.close(ScriptBlocks::loop);
+}
 
 void clearcounter_line(NUX &nux, Compilation &, Arguments &) { nux.do_clearcounter(); }
 
@@ -272,6 +320,26 @@ void define_startup_variables(Replacements &variables, const Dstr &headerInclude
   variables.define("ZTIME", format_time(t, true, "%Y-%m-%d %H:%M:%SZ"));
   variables.define("TIMESTAMP", format_time(t, false, "%Y-%m-%d %H:%M:%S"));
   variables.define("UTILCLASS", join_pieces(outputBase, "Utils"));
+}
+
+// At the end of the script: every block, function and inline block still open is named at the
+// line that began it, in line order, and the run ends.
+void require_everything_ended(const NUX &nux, const Compilation &c, int inlineLine) {
+  std::vector<Explanation> open = c.blocks.unclosed(nux.scriptName);
+  if (nux.activeFunction)
+    open.push_back(explain_at(nux.scriptName, nux.activeLine, "begin ", nux.activeName,
+                              " has no end ", nux.activeName));
+  if (inlineLine > 0)
+    open.push_back(explain_at(nux.scriptName, inlineLine, "begin inline has no end inline: "
+                              "every line after it was copied into the program"));
+  if (open.empty())
+    return;
+  std::stable_sort(open.begin(), open.end(), [](const Explanation &a, const Explanation &b) {
+    return a.place.line < b.place.line;
+  });
+  for (auto e = open.begin(); e + 1 != open.end(); ++e)
+    report_error(*e);
+  FatalError(open.back(), "Unended begin at line ", open.front().place.line, " of NUX file");
 }
 
 KeptUntilExit<Compilation> latestCompilation;
@@ -338,10 +406,16 @@ void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *ro
   set_error_place(scriptName, 0);
   NUX_line_parser parser;
   lineNumber = 0;
+  // The line of the "begin inline" of the open inline block, 0 outside one.
+  int inlineLine = 0;
   for (Dstr line; !line.getline(files.script).isNull();) {
     set_error_line(++lineNumber);
     Arguments a;
     const int code = parser.parse(line, a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);
+    if (!parser.in_inline_block())
+      inlineLine = 0;
+    else if (inlineLine == 0)
+      inlineLine = lineNumber;
     if (code < 0 || code >= nux_command_count) {
       fprintf(stderr, "Parse error on line %d of NUX file\n", lineNumber);
       FatalError(explain("internal error: the line parser gave the unknown command code ", code),
@@ -354,6 +428,7 @@ void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *ro
   if (ferror(files.script))
     FatalError(explain_at(scriptName, lineNumber + 1, "cannot read the script: ", strerror(errno)),
                "Can't read line ", lineNumber + 1, " of NUX file");
+  require_everything_ended(*this, c, inlineLine);
   set_error_line(0);
 
   output_cc(cc, *c.functions, &c.classmap);

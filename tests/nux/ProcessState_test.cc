@@ -1,7 +1,7 @@
 // Unit tests of compilations run one after another in one process, as the tests and the fuzz
 // targets run them: after BE_reset_process_state a compilation numbers its scripts and its
 // header guard as the first of a process would, reads the binding anew, and nothing of the run
-// before (a script that ended inside an inline block) carries over.
+// before (the inline block of its script) carries over.
 #include "nux/ProcessState.hh"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ protected:
   fs::path directory;
 };
 
-// The script ends inside an inline block, which must not swallow the next script.
+// The script ends with an inline block, whose state must not reach into the next script.
 const char *const script = "begin main\n"
                            "begin script\n"
                            "call 1\n"
@@ -66,7 +66,8 @@ const char *const script = "begin main\n"
                            "end script\n"
                            "end main\n"
                            "begin inline\n"
-                           "left open\n";
+                           "copied\n"
+                           "end inline\n";
 
 TEST_F(ProcessStateTest, CompilationAfterTheResetIsAsTheFirstOfAProcess) {
   BE_reset_process_state();

@@ -4,6 +4,7 @@
 [cc.main.begin] mainclass=<p>
 [cc.set] leftarg=<count> value=< count + 1>
 [cc.print] value=< "count: " + count>
+[cc.try]
 [cc.create.struct] split_module=<Bank> split_class=<Account> uspmodule=<Bank> javamodsep=<.> interface_name=<Bank.Account> uinterface=<Bank_Account> server_identifier=<acct> leftarg=<acct>
 [cc.catch] class_name=<Bank::Account> leftarg=<acct>
 [cc.main.end] mainclass=<p>
