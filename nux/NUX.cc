@@ -9,13 +9,13 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
-#include <ctime>
 
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
 #include "foundation/KeptUntilExit.hh"
 #include "foundation/NearestName.hh"
 #include "idlgen/Types.hh"
+#include "nux/CompilationStamp.hh"
 #include "nux/ScriptBlocks.hh"
 
 namespace {
@@ -297,28 +297,15 @@ const Handler handlers[] = {
 static_assert(sizeof handlers / sizeof handlers[0] == nux_command_count,
               "one handler per command code");
 
-// t formatted by strftime, as UTC or local time; empty when the time cannot be shown.
-Dstr format_time(time_t t, bool utc, const char *format) {
-  struct tm parts;
-  char text[80];
-  if ((utc ? gmtime_r(&t, &parts) : localtime_r(&t, &parts)) == nullptr ||
-      strftime(text, sizeof text, format, &parts) == 0)
-    return Dstr("");
-  return Dstr(text);
-}
-
-// The variables every template may use: a header guard unique to this compilation (time,
-// process and serial number), the header's name as a string literal, the time stamps and the
-// utility class name.
+// The variables every template may use: a header guard of this header, the header's name as a
+// string literal, the time stamps and the utility class name.
 void define_startup_variables(Replacements &variables, const Dstr &headerInclude,
                               unsigned long serial, const Dstr &outputBase) {
-  const time_t t = time(nullptr);
-  variables.define("HEADER_CHECK", join_pieces("h", static_cast<unsigned long>(t), "h",
-                                               static_cast<unsigned long>(getpid()), "h",
-                                               serial, "_h"));
+  const CompilationTime t = compilation_time();
+  variables.define("HEADER_CHECK", header_guard(headerInclude, serial));
   variables.define("HEADER_FILE", join_pieces("\"", headerInclude, "\""));
-  variables.define("ZTIME", format_time(t, true, "%Y-%m-%d %H:%M:%SZ"));
-  variables.define("TIMESTAMP", format_time(t, false, "%Y-%m-%d %H:%M:%S"));
+  variables.define("ZTIME", utc_time_text(t));
+  variables.define("TIMESTAMP", local_time_text(t));
   variables.define("UTILCLASS", join_pieces(outputBase, "Utils"));
 }
 
