@@ -93,6 +93,8 @@ static const Option options[] = {
     {'b', nullptr, 0, set_back_end, " -bback_end\t\tcauses specified back end to be used\n"},
     {'d', nullptr, FLAG_DUMP_TREE, nullptr, not_in_usage},
     {'h', "help", FLAG_SHOW_HELP, nullptr, " -h, --help\t\tprints usage message on stdout and exits\n"},
+    {'l', "no-lines", FLAG_NO_LINE_DIRECTIVES, nullptr,
+     " -l, --no-lines\t\twrites no line directives into the output\n"},
     {'o', nullptr, 0, set_output_directory, " -o dir\t\t\twrites the output files into dir\n"},
     {'q', nullptr, FLAG_QUIET, nullptr, " -q\t\t\tprints no progress messages\n"},
     {'u', nullptr, FLAG_SHOW_USAGE, nullptr, " -u\t\t\tprints usage message and exits\n"},

@@ -47,6 +47,7 @@ int main(int argc, char **argv) {
     exit_after_output();
   }
   DRV_BE_options().quiet = DRV_flag(FLAG_QUIET);
+  DRV_BE_options().lineDirectives = !DRV_flag(FLAG_NO_LINE_DIRECTIVES);
   if (DRV_nfiles > 1)
     DRV_fork();
   if (DRV_nfiles == 0)

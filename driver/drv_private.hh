@@ -14,6 +14,7 @@ const long FLAG_SHOW_USAGE = 8;
 const long FLAG_TRACE = 16;
 const long FLAG_NO_WARNINGS = 32;
 const long FLAG_QUIET = 64;
+const long FLAG_NO_LINE_DIRECTIVES = 128;
 // -h and --help, and --version: the usage text and the version on standard output.
 const long FLAG_SHOW_HELP = 256;
 const long FLAG_PRINT_VERSION = 512;

@@ -107,7 +107,7 @@ BE_IDL::BE_IDL(const Dstr &binding, Replacements *reps, Types *types_in)
   types = types_in;
 }
 
-FunctionList *BE_IDL::do_idl(Headerfile &hh, FILE *cc, AST_Decl *root, AList *classmap) {
+FunctionList *BE_IDL::do_idl(Headerfile &hh, Dstr &cc, AST_Decl *root, AList *classmap) {
   AST_Module *m = AST_Module::narrow_from_decl(root);
   assert(m != nullptr);
   FunctionList *functions = new FunctionList;
@@ -117,7 +117,7 @@ FunctionList *BE_IDL::do_idl(Headerfile &hh, FILE *cc, AST_Decl *root, AList *cl
 
 // The root is a module without a name: it has no module templates. A nested module leaves its
 // MODULE_NAME defined, so the enclosing module's "hh.module.end" sees the innermost name.
-void BE_IDL::do_module(Headerfile &hh, FILE *cc, AST_Module *m, Dstr prefix, AList *classmap,
+void BE_IDL::do_module(Headerfile &hh, Dstr &cc, AST_Module *m, Dstr prefix, AList *classmap,
                        FunctionList *functions) {
   const Dstr name(nameOf(m));
   const bool named = name.length() > 0;
@@ -142,7 +142,7 @@ void BE_IDL::do_module(Headerfile &hh, FILE *cc, AST_Module *m, Dstr prefix, ALi
 
 // The class of an interface is named by its module prefix with "_" for "::", its local name and
 // "_i": Outer::Inner::Account gives Outer_Inner_Account_i.
-void BE_IDL::do_interface(Headerfile &hh, FILE *cc, AST_Interface *i, const Dstr &prefix,
+void BE_IDL::do_interface(Headerfile &hh, Dstr &cc, AST_Interface *i, const Dstr &prefix,
                           AList *classmap, FunctionList *functions) {
   do_clone_compare_interface(hh, cc, i);
   const Dstr sname = scopedNameOf(i);

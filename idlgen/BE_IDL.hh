@@ -4,8 +4,6 @@
 #ifndef IDLGEN_BE_IDL_HH
 #define IDLGEN_BE_IDL_HH
 
-#include <cstdio>
-
 #include "foundation/AList.hh"
 #include "foundation/CodeGenerator.hh"
 #include "idlgen/FunctionList.hh"
@@ -28,10 +26,10 @@ public:
   // reps and types belong to the caller, who keeps them alive as long as this generator.
   BE_IDL(const Dstr &binding, Replacements *reps, Types *types);
 
-  // Walks the tree from root, writing support code to cc and declarations to hh, and records
-  // each interface's generated class in classmap. Returns the new list of server functions,
-  // owned by the caller.
-  FunctionList *do_idl(Headerfile &hh, FILE *cc, AST_Decl *root, AList *classmap);
+  // Walks the tree from root, appending support code to cc (the source file's text) and
+  // declarations to hh, and records each interface's generated class in classmap. Returns the
+  // new list of server functions, owned by the caller.
+  FunctionList *do_idl(Headerfile &hh, Dstr &cc, AST_Decl *root, AList *classmap);
 
 private:
   // A clone or compare function of structures and unions: the header key of its declaration
@@ -47,9 +45,9 @@ private:
   // Modules, interfaces and their members. Module and class declarations go to the header's
   // bottom section; every constructor, operation and attribute accessor becomes a stub
   // function appended to functions.
-  void do_module(Headerfile &hh, FILE *cc, AST_Module *m, Dstr prefix, AList *classmap,
+  void do_module(Headerfile &hh, Dstr &cc, AST_Module *m, Dstr prefix, AList *classmap,
                  FunctionList *functions);
-  void do_interface(Headerfile &hh, FILE *cc, AST_Interface *i, const Dstr &prefix,
+  void do_interface(Headerfile &hh, Dstr &cc, AST_Interface *i, const Dstr &prefix,
                     AList *classmap, FunctionList *functions);
   Function *do_constructor(Headerfile &hh, const Dstr &sname, const Dstr &className);
   Function *do_operation(Headerfile &hh, AST_Operation *op);
@@ -72,25 +70,25 @@ private:
   // Support functions: definitions straight to cc, declarations to the header's middle
   // section. tdname and tddecl name the outermost typedef through which d was reached, or are
   // null.
-  void do_complex_type_support_fns(Headerfile &hh, FILE *cc, AST_Decl *d, const char *tdname,
+  void do_complex_type_support_fns(Headerfile &hh, Dstr &cc, AST_Decl *d, const char *tdname,
                                    AST_Decl *tddecl);
-  void do_nested_type_support_fns(Headerfile &hh, FILE *cc, AST_Structure *s);
-  void do_struct_or_union_support_functions(Headerfile &hh, FILE *cc, AST_Structure *s);
-  void do_clone_or_compare(Headerfile &hh, FILE *cc, const Dstr &name, AST_Structure *s,
+  void do_nested_type_support_fns(Headerfile &hh, Dstr &cc, AST_Structure *s);
+  void do_struct_or_union_support_functions(Headerfile &hh, Dstr &cc, AST_Structure *s);
+  void do_clone_or_compare(Headerfile &hh, Dstr &cc, const Dstr &name, AST_Structure *s,
                            const AggregateFunction &function);
-  void do_make_struct(Headerfile &hh, FILE *cc, AST_Structure *s);
-  void do_make_union(Headerfile &hh, FILE *cc, AST_Union *u);
-  void do_enum_support_functions(Headerfile &hh, FILE *cc, AST_Enum *e);
-  void do_clone_compare_interface(Headerfile &hh, FILE *cc, AST_Interface *i);
-  void do_clone_compare_by_kind(Headerfile &hh, FILE *cc, const char *kind, const Dstr &name,
+  void do_make_struct(Headerfile &hh, Dstr &cc, AST_Structure *s);
+  void do_make_union(Headerfile &hh, Dstr &cc, AST_Union *u);
+  void do_enum_support_functions(Headerfile &hh, Dstr &cc, AST_Enum *e);
+  void do_clone_compare_interface(Headerfile &hh, Dstr &cc, AST_Interface *i);
+  void do_clone_compare_by_kind(Headerfile &hh, Dstr &cc, const char *kind, const Dstr &name,
                                 const char *keyKind);
-  void do_sequence_support_functions(Headerfile &hh, FILE *cc, AST_Sequence *q,
+  void do_sequence_support_functions(Headerfile &hh, Dstr &cc, AST_Sequence *q,
                                      const char *tdname, AST_Decl *tddecl);
-  void do_clone_sequence(Headerfile &hh, FILE *cc, AST_Sequence *q, const char *tdname,
+  void do_clone_sequence(Headerfile &hh, Dstr &cc, AST_Sequence *q, const char *tdname,
                          bool interfaces);
-  void do_make_sequence(Headerfile &hh, FILE *cc, AST_Sequence *q, const char *tdname,
+  void do_make_sequence(Headerfile &hh, Dstr &cc, AST_Sequence *q, const char *tdname,
                         AST_Decl *tddecl);
-  void do_compare_sequence(Headerfile &hh, FILE *cc, AST_Decl *tddecl, bool interfaces);
+  void do_compare_sequence(Headerfile &hh, Dstr &cc, AST_Decl *tddecl, bool interfaces);
   // Replaces a mapped type by the type it is promoted to in a variable argument list: char
   // and short to long, float to double.
   void promote_arg_type(Dstr &type);

@@ -53,7 +53,7 @@ bool is_default(AST_UnionLabel *label) {
 // Types reached through a typedef get no functions of their own, except sequences, which get
 // theirs under the outermost typedef's name (a typedef of a typedef-named sequence gives a
 // second set under the new name).
-void BE_IDL::do_complex_type_support_fns(Headerfile &hh, FILE *cc, AST_Decl *d,
+void BE_IDL::do_complex_type_support_fns(Headerfile &hh, Dstr &cc, AST_Decl *d,
                                          const char *tdname, AST_Decl *tddecl) {
   if (AST_Sequence *q = AST_Sequence::narrow_from_decl(d)) {
     // Anonymous sequences are no declaration of a module or interface.
@@ -87,12 +87,12 @@ void BE_IDL::do_complex_type_support_fns(Headerfile &hh, FILE *cc, AST_Decl *d,
 
 // The structures, unions and enumerations declared inside a structure, union or exception,
 // which its own functions may use, come first.
-void BE_IDL::do_nested_type_support_fns(Headerfile &hh, FILE *cc, AST_Structure *s) {
+void BE_IDL::do_nested_type_support_fns(Headerfile &hh, Dstr &cc, AST_Structure *s) {
   for (UTL_ScopeActiveIterator i(s, UTL_Scope::SCOPE_ITER_LOCAL_TYPES); !i.is_done(); i.next())
     do_complex_type_support_fns(hh, cc, i.item(), nullptr, nullptr);
 }
 
-void BE_IDL::do_struct_or_union_support_functions(Headerfile &hh, FILE *cc, AST_Structure *s) {
+void BE_IDL::do_struct_or_union_support_functions(Headerfile &hh, Dstr &cc, AST_Structure *s) {
   const Dstr name = scopedNameOf(s);
   do_clone_or_compare(hh, cc, name, s, cloneFunction);
   do_clone_or_compare(hh, cc, name, s, clonePointerFunction);
@@ -105,7 +105,7 @@ void BE_IDL::do_struct_or_union_support_functions(Headerfile &hh, FILE *cc, AST_
 
 // RETURN_TYPE is the aggregate's name at the begin key, then each member's type; a union's
 // default branch takes the ".defaultfield" key and leaves DISCRIMINANT_VALUE as it was.
-void BE_IDL::do_clone_or_compare(Headerfile &hh, FILE *cc, const Dstr &name, AST_Structure *s,
+void BE_IDL::do_clone_or_compare(Headerfile &hh, Dstr &cc, const Dstr &name, AST_Structure *s,
                                  const AggregateFunction &function) {
   auto key = [&](const char *part) {
     return join_pieces(function.family, ".", aggregate_kind(s), function.variant, part);
@@ -129,7 +129,7 @@ void BE_IDL::do_clone_or_compare(Headerfile &hh, FILE *cc, const Dstr &name, AST
 }
 
 // The make function takes every member as an argument, arg1, arg2, ... in member order.
-void BE_IDL::do_make_struct(Headerfile &hh, FILE *cc, AST_Structure *s) {
+void BE_IDL::do_make_struct(Headerfile &hh, Dstr &cc, AST_Structure *s) {
   const std::vector<AST_Field *> fields = fieldsOf(s);
   Dstr arglist;
   for (unsigned int n = 1; n <= fields.size(); ++n) {
@@ -156,7 +156,7 @@ void BE_IDL::do_make_struct(Headerfile &hh, FILE *cc, AST_Structure *s) {
 
 // The make function of a union takes its value through a variable argument list, so the
 // argument types are the promoted ones.
-void BE_IDL::do_make_union(Headerfile &hh, FILE *cc, AST_Union *u) {
+void BE_IDL::do_make_union(Headerfile &hh, Dstr &cc, AST_Union *u) {
   Dstr makeType = scopedNameOf(u);
   underscoreScope.do_subs(makeType);
   variables->define("MAKE_TYPE", makeType);
@@ -178,12 +178,12 @@ void BE_IDL::do_make_union(Headerfile &hh, FILE *cc, AST_Union *u) {
   cat_binding(cc, "cc.make.union.end");
 }
 
-void BE_IDL::do_enum_support_functions(Headerfile &hh, FILE *cc, AST_Enum *e) {
+void BE_IDL::do_enum_support_functions(Headerfile &hh, Dstr &cc, AST_Enum *e) {
   do_clone_compare_by_kind(hh, cc, "NT_enum", scopedNameOf(e), "enum");
 }
 
 // INTERFACE_NAME keeps "::" here; the class walk redefines it with the scope separator.
-void BE_IDL::do_clone_compare_interface(Headerfile &hh, FILE *cc, AST_Interface *i) {
+void BE_IDL::do_clone_compare_interface(Headerfile &hh, Dstr &cc, AST_Interface *i) {
   const Dstr name = scopedNameOf(i);
   variables->define("INTERFACE_NAME", name);
   do_clone_compare_by_kind(hh, cc, "NT_interface", name, "interface");
@@ -191,7 +191,7 @@ void BE_IDL::do_clone_compare_interface(Headerfile &hh, FILE *cc, AST_Interface 
 
 // Clone and compare of a type passed as a whole, mapped by its kind: RETURN_TYPE is its ret
 // mapping, ARG_TYPE its in mapping.
-void BE_IDL::do_clone_compare_by_kind(Headerfile &hh, FILE *cc, const char *kind,
+void BE_IDL::do_clone_compare_by_kind(Headerfile &hh, Dstr &cc, const char *kind,
                                       const Dstr &name, const char *keyKind) {
   const Dstr &returnType = types->mapType(kind, name, Types::ret);
   check(returnType);
@@ -206,7 +206,7 @@ void BE_IDL::do_clone_compare_by_kind(Headerfile &hh, FILE *cc, const char *kind
 }
 
 // Sequences of interfaces take the keys ending in ".interfaces".
-void BE_IDL::do_sequence_support_functions(Headerfile &hh, FILE *cc, AST_Sequence *q,
+void BE_IDL::do_sequence_support_functions(Headerfile &hh, Dstr &cc, AST_Sequence *q,
                                            const char *tdname, AST_Decl *tddecl) {
   const bool interfaces = is_interface_type(q->base_type());
   do_clone_sequence(hh, cc, q, tdname, interfaces);
@@ -218,7 +218,7 @@ void BE_IDL::do_sequence_support_functions(Headerfile &hh, FILE *cc, AST_Sequenc
 // "::" and blanks, for bindings that guard against defining a function twice: the element's
 // local and scoped names, or its kind name for an anonymous element (a nested sequence, a
 // bounded string); ALTDEFID of a predefined element is the sequence's own name.
-void BE_IDL::do_clone_sequence(Headerfile &hh, FILE *cc, AST_Sequence *q, const char *tdname,
+void BE_IDL::do_clone_sequence(Headerfile &hh, Dstr &cc, AST_Sequence *q, const char *tdname,
                                bool interfaces) {
   variables->define("RETURN_TYPE", tdname);
   variables->define("ARG_TYPE", tdname);
@@ -244,7 +244,7 @@ void BE_IDL::do_clone_sequence(Headerfile &hh, FILE *cc, AST_Sequence *q, const 
 }
 
 // ARG_TYPE, the promoted element type, is defined only after the header's declaration.
-void BE_IDL::do_make_sequence(Headerfile &hh, FILE *cc, AST_Sequence *q, const char *tdname,
+void BE_IDL::do_make_sequence(Headerfile &hh, Dstr &cc, AST_Sequence *q, const char *tdname,
                               AST_Decl *tddecl) {
   Dstr makeType(tdname);
   underscoreScope.do_subs(makeType);
@@ -258,7 +258,7 @@ void BE_IDL::do_make_sequence(Headerfile &hh, FILE *cc, AST_Sequence *q, const c
 }
 
 // RETURN_TYPE is left as the make function defined it.
-void BE_IDL::do_compare_sequence(Headerfile &hh, FILE *cc, AST_Decl *tddecl, bool interfaces) {
+void BE_IDL::do_compare_sequence(Headerfile &hh, Dstr &cc, AST_Decl *tddecl, bool interfaces) {
   variables->define("ARG_TYPE", support_type(types, AST_Type::narrow_from_decl(tddecl)));
   cat_binding(hh.middle, "hh.compare");
   cat_binding(cc, interfaces ? "cc.compare.sequence.interfaces" : "cc.compare.sequence");

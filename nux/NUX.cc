@@ -22,10 +22,11 @@ namespace {
 
 // What one run of the loop keeps from line to line.
 struct Compilation {
-  Compilation(FILE *cc_in, const Dstr &prefix)
-      : cc(cc_in), host("localhost"), declarations(prefix) {}
+  explicit Compilation(const Dstr &prefix)
+      : source(""), host("localhost"), declarations(prefix) {}
 
-  FILE *cc;
+  // The text of the source file, written when the compilation is done.
+  Dstr source;
   // Host of the latest created object that had one; serve starts servers there.
   Dstr host;
   // Interface scoped name to generated class name, filled by the IDL generator.
@@ -84,7 +85,7 @@ Dstr server_file(int lineNumber) {
 void declare_line(NUX &nux, Compilation &c, Arguments &a) {
   if (a.a1 == "value") {
     c.declarations.add(a.a2, a.a3, a.a4, a.a5, a.a6, a.a6, nux.lineNumber);
-    nux.do_declare_value(c.cc, a.a2, a.a3, c.header);
+    nux.do_declare_value(c.source, a.a2, a.a3, c.header);
     return;
   }
   // "declare type name marker": with exactly three arguments the third is the marker.
@@ -93,7 +94,7 @@ void declare_line(NUX &nux, Compilation &c, Arguments &a) {
     a.a3 = Dstr();
   }
   c.declarations.add(a.a1, a.a2, a.a3, a.a4, a.a5, a.a6, nux.lineNumber);
-  nux.do_declare(c.cc, c.header, a.a1, a.a2, a.a3);
+  nux.do_declare(c.source, c.header, a.a1, a.a2, a.a3);
 }
 
 void create_line(NUX &nux, Compilation &c, Arguments &a) {
@@ -164,7 +165,7 @@ void use_line(NUX &nux, Compilation &c, Arguments &a) {
   nux.do_use(*c.functions, c.declarations, a.a1, inOrder, &c.classmap);
 }
 
-void inline_line(NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.cc); }
+void inline_line(NUX &nux, Compilation &c, Arguments &a) { nux.do_inline(a.a1, c.source); }
 
 void print_line(NUX &nux, Compilation &c, Arguments &a) {
   emit_expression(nux, c, a.a1, &NUX::do_print);
@@ -309,6 +310,11 @@ void define_startup_variables(Replacements &variables, const Dstr &headerInclude
   variables.define("UTILCLASS", join_pieces(outputBase, "Utils"));
 }
 
+// Whether the binding has the template key; for the one key a binding may leave out.
+bool binding_has(const Dstr &binding, const char *key) {
+  return access(join_pieces(binding, key).aschar(), F_OK) == 0;
+}
+
 // At the end of the script: every block, function and inline block still open is named at the
 // line that began it, in line order, and the run ends.
 void require_everything_ended(const NUX &nux, const Compilation &c, int inlineLine) {
@@ -363,6 +369,17 @@ void NUX::progress(const char *format, ...) const {
   va_end(arguments);
 }
 
+void NUX::set_place(const Dstr &file, int line) {
+  set_error_place(file, line);
+  variables->define("SOURCE_FILE", file);
+  variables->define("SOURCE_LINE", join_pieces(line));
+}
+
+void NUX::set_line(int line) {
+  set_error_line(line);
+  variables->define("SOURCE_LINE", join_pieces(line));
+}
+
 NUX::~NUX() {
   delete idlGenerator;
   delete variables;
@@ -372,13 +389,19 @@ NUX::~NUX() {
 void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *root_decl,
                       bool nuxMode) {
   scriptName = files.scriptName;
+  sourceName = files.sourceName;
+  set_place(error_place().file, 0);
   Dstr prefix;
   cat_binding(prefix, "globalsprefix");
   prefix.noTrailingWhitespace();
-  FILE *cc = files.cc;
-  Compilation &c = latestCompilation.make(cc, prefix);
+  Compilation &c = latestCompilation.make(prefix);
+  Dstr &cc = c.source;
   mainFunction = nullptr;
   activeFunction = nullptr;
+  lineDirectives = options.lineDirectives && binding_has(bindingDir, "cc.line");
+  sourceFollowsScript = false;
+  sourceLines = 0;
+  countedTo = 0;
 
   define_startup_variables(*variables, files.headerInclude, (*serialnum)++, files.outputBase);
   cat_binding(c.header.top, "hh.begin");
@@ -390,13 +413,13 @@ void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *ro
   c.functions->add(mainFunction);
 
   // Until here the input has been compiled (the IDL file in IDL mode); from here the script.
-  set_error_place(scriptName, 0);
+  set_place(scriptName, 0);
   NUX_line_parser parser;
   lineNumber = 0;
   // The line of the "begin inline" of the open inline block, 0 outside one.
   int inlineLine = 0;
   for (Dstr line; !line.getline(files.script).isNull();) {
-    set_error_line(++lineNumber);
+    set_line(++lineNumber);
     Arguments a;
     const int code = parser.parse(line, a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);
     if (!parser.in_inline_block())
@@ -416,11 +439,12 @@ void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *ro
     FatalError(explain_at(scriptName, lineNumber + 1, "cannot read the script: ", strerror(errno)),
                "Can't read line ", lineNumber + 1, " of NUX file");
   require_everything_ended(*this, c, inlineLine);
-  set_error_line(0);
+  set_line(0);
 
   output_cc(cc, *c.functions, &c.classmap);
   cat_binding(cc, "cc.end");
   cat_binding(c.header.bottom, "hh.end");
   c.header.middle += "\n";
   c.header.write(files.hh);
+  fwrite(cc.aschar(), 1, cc.length(), files.cc);
 }

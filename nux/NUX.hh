@@ -43,16 +43,20 @@ public:
     FILE *script;
     FILE *hh;
     FILE *cc;
-    // The script's path, as diagnostics name it.
+    // The script's path, as diagnostics and line directives name it.
     Dstr scriptName;
+    // The source file's path, as line directives name it.
+    Dstr sourceName;
     // The header's name as the source file includes it.
     Dstr headerInclude;
     // The output file name without extension.
     Dstr outputBase;
   };
 
-  // Compiles the script into the header and the source file, which stay open. root_decl is the
-  // IDL tree (null in NUX mode); *serialnum numbers the compilations of the process.
+  // Compiles the script into the header and the source file, which stay open; the source file
+  // is written at the end, its text made in memory first so that line directives can name its
+  // own lines. root_decl is the IDL tree (null in NUX mode); *serialnum numbers the
+  // compilations of the process.
   void do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *root_decl,
                    bool nuxMode);
 
@@ -69,13 +73,14 @@ public:
   void do_begin_function(FunctionList &functions, DeclarationList &declarations,
                          const Dstr &name);
   void do_end_function(const Dstr &name);
-  // Writes every function, each run of functions of one interface as one class.
-  void output_cc(FILE *cc, FunctionList &functions, AList *classmap);
+  // Appends every function to the source file's text cc, each run of functions of one
+  // interface as one class.
+  void output_cc(Dstr &cc, FunctionList &functions, AList *classmap);
 
   // Declarations and servers.
-  void do_declare(FILE *cc, Headerfile &hh, const Dstr &type, const Dstr &name,
+  void do_declare(Dstr &cc, Headerfile &hh, const Dstr &type, const Dstr &name,
                   const Dstr &header);
-  void do_declare_value(FILE *cc, const Dstr &type, const Dstr &name, Headerfile &hh);
+  void do_declare_value(Dstr &cc, const Dstr &type, const Dstr &name, Headerfile &hh);
   void do_create(AList *classmap, const Dstr &type, const Dstr &name, const Dstr &marker,
                  const Dstr &prefixedName, const Dstr &server);
   void do_bind(const Dstr &type, const Dstr &prefixedName, const Dstr &marker,
@@ -84,7 +89,7 @@ public:
 
   // Values, text and control flow.
   void do_return(const Dstr &value);
-  void do_inline(const Dstr &text, FILE *cc);
+  void do_inline(const Dstr &text, Dstr &cc);
   void do_print(const Dstr &value);
   void do_println(const Dstr &value);
   void do_set(const Dstr &target, const Dstr &value);
@@ -190,6 +195,11 @@ public:
   // What the command line asked of the back end.
   const BE_Options options;
 
+  // Makes file and line the place the text written next comes from, which fatal errors name and
+  // SOURCE_FILE and SOURCE_LINE hold; set_line keeps the file.
+  void set_place(const Dstr &file, int line);
+  void set_line(int line);
+
   // Writes a progress line (format and arguments as for printf) on standard error, unless the
   // options are quiet.
   void progress(const char *format, ...) const __attribute__((format(printf, 2, 3)));
@@ -211,8 +221,15 @@ private:
   void emit_statement(const char *key);
   // A command of the active function: VALUE = value, then key.
   void emit_value(const char *key, const Dstr &value);
-  // Emits key into the active function's body, or straight to cc outside any function.
-  void emit_code_or_file(FILE *cc, const char *key);
+  // Emits key into the active function's body, or into the source file's text cc outside any
+  // function.
+  void emit_code_or_file(Dstr &cc, const char *key);
+  // A line directive for the text about to be appended to out, naming the current place (the
+  // script line or the QOR message), when directives are written.
+  void point_at_place(Dstr &out);
+  // A line directive naming the source file's own next line, after text that came from the
+  // script; cc is the source file's text.
+  void point_back_at_source(Dstr &cc);
   // The shared condition of if and while: its variables, CONDEXP, then key.
   void emit_conditional(const char *key, const Dstr &left, const Dstr &op, const Dstr &right,
                         const Dstr &plusminus, const Dstr &tolerance);
@@ -253,6 +270,16 @@ private:
                       AList *classmap);
   // A scoped name as a flat identifier: each "::" becomes "_".
   Dstr underscored(const Dstr &scopedName) const;
+
+  // Whether line directives are written: the options ask for them and the binding has cc.line.
+  bool lineDirectives = false;
+  // The source file's path, for the directives that name its own lines.
+  Dstr sourceName;
+  // Whether the text at the end of the source file's text came from the script.
+  bool sourceFollowsScript = false;
+  // The newlines counted so far in the source file's text, up to the position counted to.
+  unsigned long sourceLines = 0;
+  unsigned int countedTo = 0;
 };
 
 #endif

@@ -15,7 +15,19 @@ void NUX::require_active_function() const {
                "No active function at line ", lineNumber, " of NUX file");
 }
 
-void NUX::emit_code(const char *key) { cat_binding(activeFunction->cc_code, key); }
+void NUX::emit_code(const char *key) {
+  point_at_place(activeFunction->cc_code);
+  cat_binding(activeFunction->cc_code, key);
+}
+
+void NUX::point_at_place(Dstr &out) {
+  const ErrorPlace &place = error_place();
+  if (!lineDirectives || place.line <= 0)
+    return;
+  variables->define("DIRECTIVE_FILE", place.file);
+  variables->define("DIRECTIVE_LINE", join_pieces(place.line));
+  cat_binding(out, "cc.line");
+}
 
 void NUX::emit_statement(const char *key) {
   require_active_function();
@@ -28,14 +40,17 @@ void NUX::emit_value(const char *key, const Dstr &value) {
   emit_code(key);
 }
 
-void NUX::emit_code_or_file(FILE *cc, const char *key) {
-  if (activeFunction)
+void NUX::emit_code_or_file(Dstr &cc, const char *key) {
+  if (activeFunction) {
     emit_code(key);
-  else
-    cat_binding(cc, key);
+    return;
+  }
+  point_at_place(cc);
+  sourceFollowsScript = true;
+  cat_binding(cc, key);
 }
 
-void NUX::do_declare(FILE *cc, Headerfile &hh, const Dstr &type, const Dstr &name,
+void NUX::do_declare(Dstr &cc, Headerfile &hh, const Dstr &type, const Dstr &name,
                      const Dstr &header) {
   variables->define("INTERFACE_NAME", with_separator(type));
   variables->define("SERVER_IDENTIFIER", name);
@@ -49,7 +64,7 @@ void NUX::do_declare(FILE *cc, Headerfile &hh, const Dstr &type, const Dstr &nam
 
 // The type of "declare value": a predefined type's translation, else the translation of the
 // kind "NT_" + type, else the type as written. Failed lookups only record their messages.
-void NUX::do_declare_value(FILE *cc, const Dstr &type, const Dstr &name, Headerfile &hh) {
+void NUX::do_declare_value(Dstr &cc, const Dstr &type, const Dstr &name, Headerfile &hh) {
   Dstr mapped(types->mapType("NT_pre_defined", type, Types::ret));
   if (mapped.isNull()) {
     Dstr kind("NT_");
@@ -116,14 +131,13 @@ void NUX::do_return(const Dstr &value) {
   emit_code("cc.return");
 }
 
-void NUX::do_inline(const Dstr &text, FILE *cc) {
-  if (!activeFunction) {
-    fputs(text.aschar(), cc);
-    fputc('\n', cc);
-    return;
-  }
-  activeFunction->cc_code += text;
-  activeFunction->cc_code += '\n';
+void NUX::do_inline(const Dstr &text, Dstr &cc) {
+  Dstr &out = activeFunction ? activeFunction->cc_code : cc;
+  if (!activeFunction)
+    sourceFollowsScript = true;
+  point_at_place(out);
+  out += text;
+  out += '\n';
 }
 
 void NUX::do_print(const Dstr &value) { emit_value("cc.print", value); }

@@ -3,6 +3,7 @@
 #include "nux/NUX.hh"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "foundation/FatalError.hh"
@@ -176,13 +177,14 @@ void NUX::do_end_function(const Dstr &name) {
 }
 
 // main belongs to no interface and opens no class of its own; the closing after the last
-// function closes whatever class is open. A server function made of QOR scripts alone ends
-// with "cc.qor.scripts.after": a call that reaches it and that no script took is unexpected.
-void NUX::output_cc(FILE *cc, FunctionList &functions, AList *classmap) {
+// function closes whatever class is open. A body the script wrote is followed by a directive
+// back at the source file. A server function made of QOR scripts alone ends with
+// "cc.qor.scripts.after": a call that reaches it and that no script took is unexpected.
+void NUX::output_cc(Dstr &cc, FunctionList &functions, AList *classmap) {
+  if (sourceFollowsScript)
+    point_back_at_source(cc);
   Dstr current;
   for (unsigned int i = 0; Function *f = functions[i]; ++i) {
-    if (f->only_qor_scripts && f != mainFunction)
-      cat_binding(f->cc_code, "cc.qor.scripts.after");
     if (f->idl_interface_name != current) {
       if (!current.isNull())
         cat_binding(cc, "cc.class.end");
@@ -191,8 +193,28 @@ void NUX::output_cc(FILE *cc, FunctionList &functions, AList *classmap) {
       if (f->cc_function_name != "main")
         do_class_begin(cc, f->cc_class_name, baseNamesOf(f->idl_interface), "cc", classmap);
     }
-    for (const Dstr *text : {&f->cc_classvars, &f->cc_begin, &f->cc_code, &f->cc_end})
-      fputs(text->aschar(), cc);
+    for (const Dstr *text : {&f->cc_classvars, &f->cc_begin, &f->cc_code})
+      cc += *text;
+    if (!f->is_stub())
+      point_back_at_source(cc);
+    if (f->only_qor_scripts && f != mainFunction)
+      cat_binding(cc, "cc.qor.scripts.after");
+    cc += f->cc_end;
   }
   cat_binding(cc, "cc.class.end");
+}
+
+// The directive, one line, is followed by the line it names.
+void NUX::point_back_at_source(Dstr &cc) {
+  sourceFollowsScript = false;
+  if (!lineDirectives)
+    return;
+  for (const char *end; (end = static_cast<const char *>(memchr(
+                             cc.aschar() + countedTo, '\n', cc.length() - countedTo)));) {
+    ++sourceLines;
+    countedTo = static_cast<unsigned int>(end - cc.aschar()) + 1;
+  }
+  variables->define("DIRECTIVE_FILE", sourceName);
+  variables->define("DIRECTIVE_LINE", join_pieces(sourceLines + 2));
+  cat_binding(cc, "cc.line");
 }

@@ -183,18 +183,19 @@ void NUX::do_use(FunctionList &functions, DeclarationList &declarations, const D
   progress("Processing QOR file %s\n", qorfilename.aschar());
   qor = read_qor_file(qorfilename);
   {
-    // What goes wrong with a message is told at the message.
+    // What goes wrong with a message is told at the message, and the code made from it points
+    // back at it.
     const ErrorPlace usePlace = error_place();
     QOR_function_list records;
     QorUse use{lineNumber, inOrder, {}};
     for (qormessage *m = qor; m; m = m->next) {
-      set_error_place(qorfilename, m->line);
+      set_place(qorfilename, m->line);
       records.increment(m, functions, declarations, this);
       use.positions.emplace(m, static_cast<unsigned int>(use.positions.size() + 1));
     }
     for (QOR_function_list::function *f = records.head; f; f = f->next)
       do_qor_script(f, use, classmap);
-    set_error_place(usePlace.file, usePlace.line);
+    set_place(usePlace.file, usePlace.line);
   }
   qorfree(qor);
   qor = nullptr;
@@ -208,11 +209,13 @@ void NUX::do_use(FunctionList &functions, DeclarationList &declarations, const D
 // A call beyond the script selects no case: the counter is never cleared.
 void NUX::do_qor_script(QOR_function_list::function *f, const QorUse &use, AList *classmap) {
   progress("  Generating %s\n", f->name.aschar());
+  // The script starts at its first message and ends at its last.
+  set_place(qorfilename, f->messages.front()->line);
   do_begin_function(f);
   do_begin_qor_script(*f, use);
   unsigned int n = 0;
   for (qormessage *m : f->messages) {
-    set_error_place(qorfilename, m->line);
+    set_place(qorfilename, m->line);
     do_call_case(join_pieces(++n));
     do_qor_scriptcall(m, classmap);
   }

@@ -15,6 +15,9 @@ struct BE_Options {
   // No progress lines on standard error (the binding used, the QOR files read, the functions
   // resolved and generated, the reminder of how to start a server); errors are always shown.
   bool quiet = false;
+  // Line directives that point the generated code back at the script, where the binding has a
+  // template for them (cc.line).
+  bool lineDirectives = true;
 };
 
 // Creates the back end's node factory; exits 99 when it cannot.

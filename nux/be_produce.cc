@@ -301,7 +301,8 @@ void BE_produce() {
   srv_hh = create_output(hfilename, hh_written);
   srv_cc = create_output(ccfilename, cc_written);
   write_in_large_blocks(srv_hh, srv_cc);
-  compiler.do_nux_file({srv_nux, srv_hh, srv_cc, script, header_include_name(), outputBase},
+  compiler.do_nux_file({srv_nux, srv_hh, srv_cc, script, ccfilename, header_include_name(),
+                        outputBase},
                        &processCounters.compilations, root, nuxMode);
   fclose(srv_nux);
   srv_nux = nullptr;

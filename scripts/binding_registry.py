@@ -25,10 +25,13 @@ KEY_NAME = re.compile(r"^(cc|hh|cchh)(\.[A-Za-z0-9_]+)+$")
 VARIABLE_NAME = re.compile(r"^[A-Z][A-Z0-9_]*$")
 COMPOSE_GROUP = re.compile(r"\{([^{}]*)\}")
 
+# The one scope a variable record may name: a variable defined for every template.
+EVERY_TEMPLATE = "every template"
+
 # Fields of each record kind: those a record must have, and those it may have.
 FIELDS = {
     "file": ({"ref"}, set()),
-    "variable": ({"ref"}, set()),
+    "variable": ({"ref"}, {"scope"}),
     "destination": ({"ref", "keys"}, set()),
     "key": ({"to", "ref"}, {"vars", "also", "note", "optional"}),
 }
@@ -104,6 +107,15 @@ class Registry:
     def variable_names(self):
         return {n for record in self.variables for n in record.names}
 
+    def everywhere_variables(self):
+        """The variables that every template may use, whatever its key's fields say."""
+        return {n for record in self.variables if record.fields.get("scope") == EVERY_TEMPLATE
+                for n in record.names}
+
+    def trace_keys(self):
+        """The keys the trace binding has a template for: all but those optional for it."""
+        return [k for k in self.keys.values() if "trace" not in k.optional]
+
     def composed_keys(self):
         return {k for c in self.compositions for k in c.keys()}
 
@@ -176,6 +188,9 @@ def validate(registry):
         problems += [f"{record.line}: {record.name}: {p}" for p in record_problems(record)]
     seen = set()
     for record in registry.variables:
+        scope = record.fields.get("scope")
+        if scope is not None and scope != EVERY_TEMPLATE:
+            problems.append(f"{record.line}: {record.name}: the only scope is \"{EVERY_TEMPLATE}\"")
         for name in record.names:
             if not VARIABLE_NAME.match(name) or name in seen:
                 problems.append(f"{record.line}: variable {name} is malformed or registered twice")
@@ -283,13 +298,13 @@ def fill_regions(text, tables):
 def stray_trace_files(root, registry):
     """Files of the trace binding that are neither a key's template, a special file nor its
     README: templates of keys that left the registry."""
-    kept = set(registry.keys) | set(registry.files) | {"README.md"}
+    kept = {k.name for k in registry.trace_keys()} | set(registry.files) | {"README.md"}
     return sorted(set(os.listdir(os.path.join(root, TRACE))) - kept)
 
 
 def trace_templates(registry):
     """Path (relative to the source root) to the trace template that belongs there."""
-    return {os.path.join(TRACE, k.name): trace_template(k) for k in registry.keys.values()}
+    return {os.path.join(TRACE, k.name): trace_template(k) for k in registry.trace_keys()}
 
 
 def generated_files(root, registry):

@@ -8,7 +8,9 @@
 [cc.class.member.body.begin] return_type=<> function_name=<Bank_Account_i> arglist=<> class_name=<Bank_Account_i>
 [cc.class.constructor.stubout] return_type=<>
 [cc.class.member.end] return_type=<>
-[cc.script.classvar] scriptcounter=<scriptcounter1>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter1> qor_function=<Bank::Account::deposit> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<2> qor_position=<1>
+[cc.qor.script.call] qor_line=<4> qor_position=<3>
+>
 [cc.class.member.begin] return_type=<void> function_name=<deposit> arglist=<[cchh.argument] arg_type=<in(long)> arg_name=<amount>
 [cchh.arglist.separator]
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
@@ -18,52 +20,33 @@
 [cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<Bank_Account_i>
 [cc.class.member.begin.instance] server_identifier=<acct>
-[cc.script.begin] scriptcounter=<scriptcounter1>
+[cc.qor.script.begin] scriptcounter=<scriptcounter1>
 [cc.case.call] value=<1>
-[cc.println] value=<"Checking QOR assertions on call to Bank::Account::deposit">
-[cc.println] value=<"Testing assertion amount == 5 (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<amount>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<amount> rightarg=<[cc.make.leafvalue] value=<5> return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+[cc.qor.check] leftarg=<amount> rightarg=<[cc.make.leafvalue] value=<5> return_type=<ret(long)>
+> precision=<1e-5>
 [cc.end.scriptcall]
 [cc.case.call] value=<2>
-[cc.clearcounter]
-[cc.println] value=<"Checking QOR assertions on call to Bank::Account::deposit">
-[cc.println] value=<"Testing assertion amount == 7 (+- 1e-5, if applicable)">
-[cc.print] value=<"Actual value is ">
-[cc.println] value=<amount>
-[cc.if] condexp=<[cc.conditional.qorassert] precision=<1e-5> leftarg=<amount> rightarg=<[cc.make.leafvalue] value=<7> return_type=<ret(long)>
->
->
-[cc.println] value=<"Test assertion satisfied.">
-[cc.else]
-[cc.println] value=<"**** TEST ASSERTION VIOLATED ****">
-[cc.fail]
-[cc.end.if]
+[cc.qor.check] leftarg=<amount> rightarg=<[cc.make.leafvalue] value=<7> return_type=<ret(long)>
+> precision=<1e-5>
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<acct>
+[cc.qor.scripts.after]
 [cc.class.member.void.dummy_return] return_type=<void>
 [cc.class.member.end] return_type=<void>
-[cc.script.classvar] scriptcounter=<scriptcounter0>
+[cc.qor.script.classvar] scriptcounter=<scriptcounter0> qor_function=<Bank::Account::balance> qor_file=<"calls.qor"> qor_use=<2> qor_in_order=<0> qor_calls=<[cc.qor.script.call] qor_line=<3> qor_position=<2>
+>
 [cc.class.member.begin] return_type=<ret(long)> function_name=<balance> arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<Bank_Account_i>
 [cc.class.member.body.begin] return_type=<ret(long)> function_name=<balance> arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
 > class_name=<Bank_Account_i>
 [cc.class.member.begin.instance] server_identifier=<acct>
-[cc.script.begin] scriptcounter=<scriptcounter0>
+[cc.qor.script.begin] scriptcounter=<scriptcounter0>
 [cc.case.call] value=<1>
-[cc.clearcounter]
 [cc.end.scriptcall]
 [cc.script.end]
 [cc.class.member.end.instance] server_identifier=<acct>
+[cc.qor.scripts.after]
 [cc.class.member.number.dummy_return] return_type=<ret(long)>
 [cc.class.member.end] return_type=<ret(long)>
 [cc.class.end]
