@@ -56,12 +56,12 @@ function(_nuxc_binding_extensions binding out_source out_header)
   set(${out_header} "${header}" PARENT_SCOPE)
 endfunction()
 
-# The outputs of one nuxc run on INPUT_COPY (in the generation folder), named as nuxc names them:
-# the input's base, SUFFIX ("_i" for an IDL file) and the binding's extensions.
-function(_nuxc_outputs out binding input_copy suffix)
+# The outputs of one nuxc run on an input named as INPUT in the generation folder, named as nuxc
+# names them there: the input's base, SUFFIX ("_i" for an IDL file) and the binding's extensions.
+function(_nuxc_outputs out binding input suffix)
   _nuxc_binding_extensions("${binding}" source_extension header_extension)
-  get_filename_component(folder "${input_copy}" DIRECTORY)
-  get_filename_component(stem "${input_copy}" NAME_WLE)
+  get_filename_component(folder "${input}" DIRECTORY)
+  get_filename_component(stem "${input}" NAME_WLE)
   set(outputs "${folder}/${stem}${suffix}${source_extension}")
   if(NOT header_extension STREQUAL "none")
     list(APPEND outputs "${folder}/${stem}${suffix}${header_extension}")
@@ -101,11 +101,11 @@ function(nuxc_add_stubs target)
   target_link_libraries(${target} PUBLIC nuxc::omniorb)
 endfunction()
 
-# Runs nuxc on a copy of INPUT made in FOLDER (so that the outputs, written beside the input, land
-# in the build tree), from SCRIPT_FOLDER, so that the script's "use" lines and the preprocessor's
-# "-I." find the files beside the script. PREPARE are the commands that make the copies.
-function(_nuxc_generate target binding input_copy outputs depends depfile_command)
-  cmake_parse_arguments(PARSE_ARGV 6 arg "" "SCRIPT_FOLDER;DEPFILE;COMMENT"
+# Runs nuxc on INPUT with its outputs written to FOLDER (-o), from SCRIPT_FOLDER, so that the
+# script's "use" lines and the preprocessor's "-I." find the files beside the script. PREPARE are
+# the commands that make copies of the inputs where nuxc needs them side by side.
+function(_nuxc_generate target binding input folder outputs depends depfile_command)
+  cmake_parse_arguments(PARSE_ARGV 7 arg "" "SCRIPT_FOLDER;DEPFILE;COMMENT"
                         "PREPARE;NUXC_OPTIONS")
   set(depfile_arguments)
   if(arg_DEPFILE)
@@ -116,7 +116,7 @@ function(_nuxc_generate target binding input_copy outputs depends depfile_comman
     ${arg_PREPARE}
     ${depfile_command}
     COMMAND "${CMAKE_COMMAND}" -E env "NUXC_BINDING=${binding}"
-            "$<TARGET_FILE:nuxc::nuxc>" ${arg_NUXC_OPTIONS} "${input_copy}"
+            "$<TARGET_FILE:nuxc::nuxc>" ${arg_NUXC_OPTIONS} -o "${folder}" "${input}"
     WORKING_DIRECTORY "${arg_SCRIPT_FOLDER}"
     DEPENDS ${depends} "$<TARGET_FILE:nuxc::nuxc>"
     ${depfile_arguments}
@@ -151,9 +151,16 @@ function(nuxc_add_server target)
   endif()
   _nuxc_absolute_paths(script "${arg_SCRIPT}")
   get_filename_component(script_folder "${script}" DIRECTORY)
-  # nuxc takes the companion script from beside the IDL file, named like it.
-  set(idl_copy "${folder}/${stem}.idl")
-  _nuxc_outputs(outputs "${arg_BINDING}" "${idl_copy}" "_i")
+  # nuxc takes the companion script from beside the IDL file, named like it: another script is
+  # compiled from copies of both, made side by side in the target's folder.
+  set(input "${idl}")
+  set(prepare)
+  if(NOT script STREQUAL "${idl_folder}/${stem}.nux")
+    set(input "${folder}/${stem}.idl")
+    set(prepare PREPARE COMMAND "${CMAKE_COMMAND}" -E copy "${idl}" "${input}"
+                        COMMAND "${CMAKE_COMMAND}" -E copy "${script}" "${folder}/${stem}.nux")
+  endif()
+  _nuxc_outputs(outputs "${arg_BINDING}" "${folder}/${stem}.idl" "_i")
   list(GET outputs 0 source)
   # The preprocessor of nuxc searches "-I." (the script's folder) first, then the IDL's folder.
   _nuxc_include_flags(includes "${idl_folder}" ${arg_INCLUDE_DIRECTORIES})
@@ -161,10 +168,8 @@ function(nuxc_add_server target)
   list(REMOVE_DUPLICATES search)
   _nuxc_idl_depfile_command(depend "${idl}" "${source}" "${folder}/${stem}_i.d"
                             -DIDL ${search} ${arg_NUXC_OPTIONS})
-  _nuxc_generate(${target} "${arg_BINDING}" "${idl_copy}" "${outputs}"
-                 "${idl};${script};${qor_files}" "COMMAND;${depend}"
-                 PREPARE COMMAND "${CMAKE_COMMAND}" -E copy "${idl}" "${idl_copy}"
-                         COMMAND "${CMAKE_COMMAND}" -E copy "${script}" "${folder}/${stem}.nux"
+  _nuxc_generate(${target} "${arg_BINDING}" "${input}" "${folder}" "${outputs}"
+                 "${idl};${script};${qor_files}" "COMMAND;${depend}" ${prepare}
                  NUXC_OPTIONS ${includes} ${arg_NUXC_OPTIONS}
                  SCRIPT_FOLDER "${script_folder}"
                  DEPFILE "${folder}/${stem}_i.d"
@@ -182,11 +187,9 @@ function(nuxc_add_client target)
   _nuxc_absolute_paths(script "${arg_SCRIPT}")
   get_filename_component(script_folder "${script}" DIRECTORY)
   get_filename_component(script_name "${script}" NAME)
-  set(script_copy "${folder}/${script_name}")
-  _nuxc_outputs(outputs "${arg_BINDING}" "${script_copy}" "")
-  _nuxc_generate(${target} "${arg_BINDING}" "${script_copy}" "${outputs}"
+  _nuxc_outputs(outputs "${arg_BINDING}" "${folder}/${script_name}" "")
+  _nuxc_generate(${target} "${arg_BINDING}" "${script}" "${folder}" "${outputs}"
                  "${script};${qor_files}" ""
-                 PREPARE COMMAND "${CMAKE_COMMAND}" -E copy "${script}" "${script_copy}"
                  NUXC_OPTIONS ${arg_NUXC_OPTIONS}
                  SCRIPT_FOLDER "${script_folder}"
                  COMMENT "nuxc: the client ${target} from ${script_name}")
