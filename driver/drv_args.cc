@@ -59,7 +59,17 @@ static void set_preprocessor(char, const char *text) {
 
 static void set_back_end(char, const char *text) { idl_global->set_be(text); }
 
+[[noreturn]] static void fail_with_usage() {
+  DRV_usage(stderr);
+  exit(99);
+}
+
+// -o: an empty name would put the outputs at the root of the file system ("/x.cc").
 static void set_output_directory(char, const char *text) {
+  if (text[0] == '\0') {
+    fprintf(stderr, "IDL: -o must be followed by a folder name\n");
+    fail_with_usage();
+  }
   DRV_BE_options().outputDirectory = text;
 }
 
@@ -116,11 +126,6 @@ static const Option *find_option(const char *arg) {
 
 // Whether an illegal option was seen: the usage text and status 99 end the parse.
 static bool illegal_option_seen = false;
-
-[[noreturn]] static void fail_with_usage() {
-  DRV_usage(stderr);
-  exit(99);
-}
 
 // Handles the option argv[i]; returns the index of the last argument it used.
 static long take_option(long argc, char **argv, long i) {
