@@ -1,5 +1,6 @@
-// Replacements: a variable list that fills text. do_subs fills binding templates by repeated
-// plain-substring replacement; do_subs_Java rewrites whole identifiers in script expressions.
+// Replacements: a variable list that fills text. do_subs fills binding templates, putting each
+// variable's value where its name stands, as it is; do_subs_Java rewrites whole identifiers in
+// script expressions.
 #ifndef FOUNDATION_REPLACEMENTS_HH
 #define FOUNDATION_REPLACEMENTS_HH
 
@@ -17,30 +18,34 @@ public:
     size_t position;
     int entry;
   };
-  // Where the names occur in a fixed text (a template line). It depends only on the names, so
-  // it holds while the list that found it has the same number of entries.
+  // The occurrences that filling a fixed text (a template line) replaces. They depend only on
+  // the names, so they hold while the list that chose them has the same number of entries.
   struct KnownOccurrences {
     const Replacements *list = nullptr;
     unsigned int entries = 0;
     std::vector<Occurrence> occurrences;
   };
 
-  // Replaces the leftmost occurrence of the first-defined name that occurs, and again from the
-  // start, until no name occurs; more than 1000 replacements in one text, or a text grown past
-  // 64 MB, is a fatal error.
+  // Puts the value of every name where the name occurs in text, in one pass: the values go in as
+  // they are, never searched for names, so the result is text's own characters and one value for
+  // each occurrence replaced. Where occurrences overlap, the name defined first wins, and of its
+  // occurrences the leftmost. A result longer than 64 MB is a fatal error.
   void do_subs(Dstr &text) const;
-  void do_subs(std::string &text) const;
   // The same for a text that is always the same when it is given with known, which remembers
-  // where names occur in it.
+  // the occurrences that filling it replaces.
   void do_subs(std::string &text, KnownOccurrences &known) const;
   // For each name in turn, one pass that replaces the name where it stands as a whole identifier
   // outside double quotes, not after "." and not directly before "(".
   void do_subs_Java(Dstr &text) const;
 
+  // The longest text that do_subs may make.
+  static constexpr size_t maxFilledLength = 64u << 20;
+
 private:
-  void collect(const char *text, size_t length, size_t from, size_t to, size_t after,
-               std::vector<Occurrence> &out) const;
-  unsigned int substitute(std::string &text, std::vector<Occurrence> &occurrences) const;
+  void collect(const char *text, size_t length, std::vector<Occurrence> &out) const;
+  void choose(std::vector<Occurrence> &occurrences) const;
+  void fill(const char *text, size_t length, const std::vector<Occurrence> &chosen,
+            std::string &out) const;
   void replace_identifier(Dstr &text, const association &a) const;
   // The first entry from position first on whose pass over text would replace something, or
   // count when none would.
@@ -48,21 +53,19 @@ private:
   void classify_new_names() const;
 
   // What do_subs knows of the names, brought up to date with the entries before each use
-  // (classified counts the entries seen): the names, as views of the texts the list owns, the
-  // length of the longest, and the names that begin with each byte, in order, as chains through
-  // the entries (-1 ends a chain).
+  // (classified counts the entries seen): the names, as views of the texts the list owns, and
+  // the names that begin with each byte, in order, as chains through the entries (-1 ends a
+  // chain).
   mutable std::vector<std::string_view> names;
-  mutable size_t longestName = 0;
   mutable std::vector<int> firstStartingWith, lastStartingWith, nextStartingAlike;
   mutable unsigned int classified = 0;
   // The length of the shortest name, and the characters that are in some name.
   mutable size_t shortestName = 0;
   mutable bool inSomeName[256] = {};
-  // Room for the occurrences of the text being substituted and of its next step, kept from
-  // one substitution to the next so that they are not allocated every time.
-  mutable std::vector<Occurrence> foundOccurrences, spareOccurrences;
-  // Room for a Dstr's text while it is substituted.
-  mutable std::string substitutedText;
+  // Room for the occurrences of the text being filled, and for the filled text, kept from one
+  // substitution to the next so that they are not allocated every time.
+  mutable std::vector<Occurrence> foundOccurrences;
+  mutable std::string filledText;
 };
 
 #endif

@@ -3,7 +3,7 @@
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
     hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--binding-file KEY=NAME]...
-               [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH]
+               [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH] [--measure FILE]...
                -- PROGRAM ARGUMENT...
 
 --fixture copies the files of tests/hostile/fixtures/NAME into the working directory, and
@@ -14,7 +14,9 @@ name "directory" makes KEY a directory, and "fifo" a named pipe that nobody writ
 program waits. --interrupt sends SIGNAL (INT or TERM) to the program while its preprocessor
 runs, or, with --interrupt-when, once FILE exists in the working directory and the program
 waits (on such a pipe). --stdout sends the program's standard output to PATH (such as
-/dev/full) instead of the wrapper's. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
+/dev/full) instead of the wrapper's. --measure prints, after the program's standard output, the
+number of lines of the output FILE and the length of its longest line, and removes FILE, for
+outputs too large to keep as expectations. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
 bare name, as in run_case.py).
 
 The preprocessor tests/hostile/cpp records the names of nuxc's two temporary files; after the run
@@ -81,7 +83,17 @@ INPUTS = {
     "nux-every-byte": every_byte,
     "nux-unterminated-string": lambda: 'begin main\nprint "never closed\nif "a == b\nend main\n',
     "nux-main": lambda: "begin main\nend main\n",
-    "nux-expands-forever": lambda: "begin main\nprint VALUE\nend main\n",
+    # Text that names substitution variables, which goes into the output as written.
+    "nux-variable-names": lambda: ("declare value long LEFTARG\nbegin main\n"
+                                   "println \"The VALUE is\"\nprint VALUE\n"
+                                   "set LEFTARG RIGHTARG and CLASS_NAME\n"
+                                   "if LEFTARG == \"CONDEXP\"\nassert VALUE == \"VALUE\"\nend if\n"
+                                   "inline HEADER_FILE\nend main\n"),
+    # One long value, then lines that would each hold it 990 times if values were searched for
+    # names: 258 KB of script that once made 1.2 GB of source.
+    "nux-values-amplified": lambda: ("begin main\nread " + "f" * 60000 + " t\n"
+                                     + ("print " + "FILE_NAME " * 990 + "\n") * 20
+                                     + "end main\n"),
     # Scripts that compile, to output as large as themselves (run by bench/hostile_inputs.py).
     "nux-long-print": lambda: "begin main\nprint " + "x" * TEN_MB + "\nend main\n",
     "nux-many-substitutions": lambda: ("begin main\nprint " + "MAINCLASS " * 999 + "x" * TEN_MB
@@ -95,6 +107,9 @@ INPUTS = {
     "qor-nul-bytes": lambda: b"c acct::deposit In: {{1, 0}, \"a\0b\"}\nc acct::balance\n",
     "qor-every-byte": every_byte,
     "qor-unterminated-string": lambda: 'c acct::deposit In: {{1, 0}, "never closed}\n',
+    "qor-variable-names": lambda: ('c acct::deposit In: {{1, 0}, "LEFTARG"}\n'
+                                   'c acct::deposit In: {{2, 0}, "RIGHTARG and CLASS_NAME"}\n'
+                                   'c acct::deposit In: {{3, 0}, "VALUE of QOR_FILE"}\n'),
     # A QOR file that compiles (run by bench/hostile_inputs.py).
     "qor-long-string": lambda: 'c acct::deposit In: {{1, 0}, "' + "s" * TEN_MB + '"}\n',
     # Binding files.
@@ -103,6 +118,7 @@ INPUTS = {
     "types-nul-bytes": lambda: open(os.path.join(SOURCE, "bindings", "trace", "types"),
                                     "rb").read().replace(b"ret NT_struct =", b"ret NT_st\0ruct ="),
     "template-long-line": lambda: "MAINCLASS " * (TEN_MB // 10) + "\n",
+    "template-value-seven-times": lambda: "VALUE" * 7 + "\n",
     "template-every-byte": every_byte,
     "extensions-header-through-file": lambda: ".cc\n.file/x.hh\n",
     "extensions-source-through-file": lambda: ".file/x.cc\n.hh\n",
@@ -216,6 +232,20 @@ def run(args, scratch):
     return status, outputs, env["HOSTILE_TEMP_LOG"]
 
 
+def measure(path):
+    """Prints the lines of the output path and its longest line's length, and removes it."""
+    if not os.path.exists(path):
+        print("%s: not written" % path)
+        return
+    with open(path, "rb") as f:
+        lines = f.read().split(b"\n")
+    if lines[-1] == b"":
+        lines.pop()
+    print("%s: %d lines, the longest of %d characters" % (path, len(lines),
+                                                          max(map(len, lines), default=0)))
+    os.remove(path)
+
+
 def temporary_files_left(log):
     if not os.path.exists(log):
         return []
@@ -231,12 +261,16 @@ def main():
     parser.add_argument("--interrupt", choices=("INT", "TERM"))
     parser.add_argument("--interrupt-when")
     parser.add_argument("--stdout")
+    parser.add_argument("--measure", action="append", default=[])
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
     scratch = tempfile.mkdtemp(prefix="nuxc-hostile-")
     try:
         status, (stdout, stderr), log = run(args, scratch)
         sys.stdout.buffer.write(stdout)
+        sys.stdout.flush()
+        for path in args.measure:
+            measure(path)
         sys.stderr.buffer.write(stderr)
         for name in temporary_files_left(log):
             sys.stderr.write("hostile: temporary file left behind: %s\n" % name)
