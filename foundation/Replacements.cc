@@ -40,6 +40,28 @@ bool any_overlap(const std::vector<Replacements::Occurrence> &occurrences,
              " characters: the values put into it are too long");
 }
 
+// The length of a string or character literal that starts at position i of text, or 0. A string
+// runs to its closing quote, a backslash taking the character after it along, or, never closed,
+// to the end of the text. A character literal is 'c' or '\c'; any other quote (that of a digit
+// separator, 1'000) starts none.
+unsigned int literal_length(const char *text, unsigned int length, unsigned int i) {
+  if (text[i] == '"') {
+    unsigned int j = i + 1;
+    for (; j < length && text[j] != '"'; ++j) {
+      if (text[j] == '\\')
+        ++j;
+    }
+    return std::min(j + 1, length) - i;
+  }
+  if (text[i] != '\'')
+    return 0;
+  if (i + 2 < length && text[i + 1] != '\\' && text[i + 1] != '\'' && text[i + 2] == '\'')
+    return 3;
+  if (i + 3 < length && text[i + 1] == '\\' && text[i + 3] == '\'')
+    return 4;
+  return 0;
+}
+
 }  // namespace
 
 // Appends to out every occurrence of a name in text, in position order (at one position, in
@@ -146,35 +168,6 @@ void Replacements::do_subs(Dstr &text) const {
   text.assign(filledText.data(), filledText.size());
 }
 
-// One left-to-right pass of a's name over text.
-void Replacements::replace_identifier(Dstr &text, const association &a) const {
-  const char *from = text.aschar();
-  const unsigned int length = text.length();
-  const char *name = a.from->aschar();
-  const unsigned int nameLength = a.from->length();
-  std::string result;
-  result.reserve(length);
-  bool inString = false;
-  unsigned int i = 0;
-  while (i < length) {
-    if (from[i] == '"')
-      inString = !inString;
-    const char before = i > 0 ? from[i - 1] : '\0';
-    const char after = i + nameLength < length ? from[i + nameLength] : '\0';
-    const bool replace = !inString && before != '.' && !is_letter_or_digit(before) &&
-                         strncmp(from + i, name, nameLength) == 0 &&
-                         !is_letter_or_digit(after) && after != '(';
-    if (replace) {
-      result += a.to->aschar();
-      i += nameLength;
-    } else {
-      result += from[i];
-      ++i;
-    }
-  }
-  text = result.c_str();
-}
-
 void Replacements::classify_new_names() const {
   if (firstStartingWith.empty()) {
     firstStartingWith.assign(256, -1);
@@ -198,38 +191,53 @@ void Replacements::classify_new_names() const {
   }
 }
 
-// Looks up, at every position where a replacement may start, the text of each length that names
-// have; the passes of all other entries would leave the text as it is.
-unsigned int Replacements::first_replaceable(const Dstr &text, unsigned int first) const {
-  unsigned int found = count;
+// Looks up the text of each length that names have; a name stands whole when the character after
+// it is not a letter, a digit or "(".
+int Replacements::identifier_at(const Dstr &text, unsigned int i) const {
+  int found = -1;
   const unsigned int length = text.length();
-  bool inString = false;
-  for (unsigned int i = 0; i < length; ++i) {
-    if (text[i] == '"')
-      inString = !inString;
-    const char before = i > 0 ? text[i - 1] : '\0';
-    if (inString || before == '.' || is_letter_or_digit(before))
+  for (unsigned int n : nameLengths) {
+    if (n > length - i)
+      break;
+    const char after = text[i + n];
+    if (is_letter_or_digit(after) || after == '(')
       continue;
-    for (unsigned int n : nameLengths) {
-      if (n > length - i)
-        break;
-      const char after = text[i + n];
-      if (is_letter_or_digit(after) || after == '(')
-        continue;
-      const auto entry = positions.find(std::string_view(text.ascharfrom(i), n));
-      if (entry != positions.end() && entry->second >= first && entry->second < found)
-        found = entry->second;
-    }
+    const auto entry = positions.find(std::string_view(text.ascharfrom(i), n));
+    if (entry != positions.end() && (found < 0 || entry->second < static_cast<unsigned int>(found)))
+      found = static_cast<int>(entry->second);
   }
   return found;
 }
 
-// Only the passes that replace something are made, in definition order: each runs over the text
-// the previous one left.
+// String and character literals are copied whole; a name may start only where the character
+// before it (in the text as given) is neither "." nor a letter or digit. The result is built only
+// once a name is found.
 void Replacements::do_subs_Java(Dstr &text) const {
-  if (text.isNull())
+  if (text.isNull() || count == 0)
     return;
-  for (unsigned int i = first_replaceable(text, 0); i < count;
-       i = first_replaceable(text, i + 1))
-    replace_identifier(text, associations[i]);
+  const char *from = text.aschar();
+  const unsigned int length = text.length();
+  std::string result;
+  unsigned int copied = 0;
+  for (unsigned int i = 0; i < length;) {
+    const unsigned int literal = literal_length(from, length, i);
+    if (literal > 0) {
+      i += literal;
+      continue;
+    }
+    const char before = i > 0 ? from[i - 1] : '\0';
+    const int entry = before == '.' || is_letter_or_digit(before) ? -1 : identifier_at(text, i);
+    if (entry < 0) {
+      ++i;
+      continue;
+    }
+    result.append(from + copied, i - copied);
+    result.append(associations[entry].to->aschar(), associations[entry].to->length());
+    i += associations[entry].from->length();
+    copied = i;
+  }
+  if (copied == 0)
+    return;
+  result.append(from + copied, length - copied);
+  text.assign(result.data(), result.size());
 }

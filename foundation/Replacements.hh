@@ -1,6 +1,6 @@
 // Replacements: a variable list that fills text. do_subs fills binding templates, putting each
-// variable's value where its name stands, as it is; do_subs_Java rewrites whole identifiers in
-// script expressions.
+// variable's value where its name stands; do_subs_Java rewrites whole identifiers in script
+// expressions. Both insert values as they are: an inserted value is never searched for names.
 #ifndef FOUNDATION_REPLACEMENTS_HH
 #define FOUNDATION_REPLACEMENTS_HH
 
@@ -34,8 +34,9 @@ public:
   // The same for a text that is always the same when it is given with known, which remembers
   // the occurrences that filling it replaces.
   void do_subs(std::string &text, KnownOccurrences &known) const;
-  // For each name in turn, one pass that replaces the name where it stands as a whole identifier
-  // outside double quotes, not after "." and not directly before "(".
+  // One pass that puts the value of a name where the name stands as a whole identifier outside
+  // string and character literals, not after "." and not directly before "("; where two names
+  // could start at one place, the one defined first. Values are never searched for names.
   void do_subs_Java(Dstr &text) const;
 
   // The longest text that do_subs may make.
@@ -46,10 +47,8 @@ private:
   void choose(std::vector<Occurrence> &occurrences) const;
   void fill(const char *text, size_t length, const std::vector<Occurrence> &chosen,
             std::string &out) const;
-  void replace_identifier(Dstr &text, const association &a) const;
-  // The first entry from position first on whose pass over text would replace something, or
-  // count when none would.
-  unsigned int first_replaceable(const Dstr &text, unsigned int first) const;
+  // The first-defined entry whose name stands whole at position i of text, or -1.
+  int identifier_at(const Dstr &text, unsigned int i) const;
   void classify_new_names() const;
 
   // What do_subs knows of the names, brought up to date with the entries before each use

@@ -1,5 +1,5 @@
 // Unit tests of AList and Replacements: definition order, lookups, template substitution with its
-// limit, and identifier substitution.
+// limit, and identifier substitution; neither searches the values it inserts.
 #include "foundation/Replacements.hh"
 
 #include <gtest/gtest.h>
@@ -267,19 +267,25 @@ TEST(Replacements, DoSubsJavaTable) {
        "v + w.v + v(1) + \"v\" + v (2)",
        "self.v + w.v + v(1) + \"v\" + self.v (2)"},
       {{{"len", "n"}}, "length len_2 _len len2 xlen len", "length n_2 _n len2 xlen n"},
-      // The escaped quote still ends the string, so the first x is outside and the second in.
-      {{{"x", "y"}}, "\"a \\\" x\" x", "\"a \\\" y\" x"},
+      // An escaped quote does not end the string; a character literal holds its quote.
+      {{{"x", "y"}}, "\"a \\\" x\" x", "\"a \\\" x\" y"},
+      {{{"x", "y"}}, "\"a \\\\\" x", "\"a \\\\\" y"},
+      {{{"x", "y"}}, "'\"' + x + '\\'' + x", "'\"' + y + '\\'' + y"},
+      {{{"x", "y"}}, "'x' x 1'0 x 1'000 + x", "'x' y 1'0 y 1'000 + y"},
       {{{"x", "y"}}, "\"open x", "\"open x"},
       {{{"x", "x.x"}}, "x", "x.x"},
-      {{{"a", "b"}, {"b", "c"}}, "a b", "c c"},
+      {{{"a", "b"}, {"b", "c"}}, "a b", "b c"},
       {{{"b", "c"}, {"a", "b"}}, "a b", "b c"},
       {{{"x", nullptr}}, "(x)+x", "()+"},
       {{{"x", "y"}}, "", ""},
-      // A later entry searches the values inserted by earlier ones.
-      {{{"a", "g_a"}, {"g", "G"}}, "a g", "G_a G"},
+      // No entry searches the values inserted.
+      {{{"a", "g_a"}, {"g", "G"}}, "a g", "g_a G"},
       {{{"g", "G"}, {"a", "g_a"}}, "a g", "g_a G"},
+      // Two names that could start at one place: the one defined first.
+      {{{"x", "X"}, {"x_y", "XY"}}, "x_y", "X_y"},
+      {{{"x_y", "XY"}, {"x", "X"}}, "x_y x", "XY X"},
       // Names that do not begin and end with a letter or digit, in either order of definition.
-      {{{"_x", "y"}, {"y", "z"}}, "_x a_x _xb", "z a_x _xb"},
+      {{{"_x", "y"}, {"y", "z"}}, "_x a_x _xb", "y a_x _xb"},
       {{{"y", "z"}, {"_x", "y"}}, "_x", "y"},
       {{{"x+", "y"}}, "x+1 x+ 1 (x+)", "x+1 y 1 (y)"},
       {{{"a.b", "c"}}, "a.b xa.b a.bc a.b(1)", "c xa.b a.bc a.b(1)"},
@@ -292,36 +298,57 @@ TEST(Replacements, DoSubsJavaTable) {
   EXPECT_TRUE(substituted({{"x", "y"}}, nullptr, &Replacements::do_subs_Java).isNull());
 }
 
-// Identifier substitution as its rule reads: for each entry in order, one pass over the text
-// that replaces the name where it stands whole, outside double quotes, not after "." and not
-// before "(".
-std::string java_substituted_by_rule(const Entries &list, std::string text) {
+// Identifier substitution as its rule reads: one pass over the text that copies string and
+// character literals whole and, at each other place where no letter, digit or "." comes before,
+// replaces the first entry's name that stands there whole, not before "(".
+std::string java_substituted_by_rule(const Entries &list, const std::string &text) {
   auto letter_or_digit = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
-  for (const auto &[name, value] : list) {
-    std::string result;
-    bool inString = false;
-    for (size_t i = 0; i < text.size();) {
-      if (text[i] == '"')
-        inString = !inString;
-      const char before = i > 0 ? text[i - 1] : '\0';
-      const char after = i + name.size() < text.size() ? text[i + name.size()] : '\0';
-      if (!inString && before != '.' && !letter_or_digit(before) &&
-          text.compare(i, name.size(), name) == 0 && !letter_or_digit(after) && after != '(') {
-        result += value;
-        i += name.size();
-      } else {
-        result += text[i++];
-      }
+  auto literal_end = [&text](size_t i) {
+    if (text[i] == '"') {
+      size_t j = i + 1;
+      while (j < text.size() && text[j] != '"')
+        j += text[j] == '\\' ? 2 : 1;
+      return std::min(j + 1, text.size());
     }
-    text = result;
+    if (text.compare(i, 1, "'") != 0)
+      return i;
+    if (text.size() > i + 2 && text[i + 1] != '\\' && text[i + 1] != '\'' && text[i + 2] == '\'')
+      return i + 3;
+    if (text.size() > i + 3 && text[i + 1] == '\\' && text[i + 3] == '\'')
+      return i + 4;
+    return i;
+  };
+  std::string result;
+  for (size_t i = 0; i < text.size();) {
+    const size_t end = literal_end(i);
+    if (end > i) {
+      result += text.substr(i, end - i);
+      i = end;
+      continue;
+    }
+    const char before = i > 0 ? text[i - 1] : '\0';
+    auto stands_here = [&](const auto &entry) {
+      const std::string &name = entry.first;
+      const char after = i + name.size() < text.size() ? text[i + name.size()] : '\0';
+      return text.compare(i, name.size(), name) == 0 && !letter_or_digit(after) && after != '(';
+    };
+    const auto entry = before == '.' || letter_or_digit(before)
+                           ? list.end()
+                           : std::find_if(list.begin(), list.end(), stands_here);
+    if (entry == list.end()) {
+      result += text[i++];
+      continue;
+    }
+    result += entry->second;
+    i += entry->first.size();
   }
-  return text;
+  return result;
 }
 
-// do_subs_Java makes only the passes that replace something, found through the index of the
-// names; over many small lists it must give what the rule gives.
+// do_subs_Java looks names up in the index by the lengths they have; over many small lists it
+// must give what the rule gives.
 TEST(Replacements, DoSubsJavaFollowsTheRuleOverRandomLists) {
-  RandomWords word(20240612, "ab1.(\" _");
+  RandomWords word(20240612, "ab1.(\" _'\\");
   for (int round = 0; round < 20000; ++round) {
     Replacements replacements;
     const Entries list = word.define_some(replacements, 5);

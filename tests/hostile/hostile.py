@@ -89,6 +89,11 @@ INPUTS = {
                                    "set LEFTARG RIGHTARG and CLASS_NAME\n"
                                    "if LEFTARG == \"CONDEXP\"\nassert VALUE == \"VALUE\"\nend if\n"
                                    "inline HEADER_FILE\nend main\n"),
+    # Declared names beside a string with escaped quotes, a character literal and a declared
+    # name that is the prefix's first letter.
+    "nux-prefixed-names": lambda: ("declare value long count\ndeclare value long g\nbegin main\n"
+                                   "println \"say \\\"count\\\" \" << count << g << '\"' << count\n"
+                                   "end main\n"),
     # One long value, then lines that would each hold it 990 times if values were searched for
     # names: 258 KB of script that once made 1.2 GB of source.
     "nux-values-amplified": lambda: ("begin main\nread " + "f" * 60000 + " t\n"

@@ -63,10 +63,13 @@ TEST(DeclarationList, DeclaredNamesTakeThePrefixInExpressions) {
       {"g_", " \"Total: \" + count", " \"Total: \" + g_count"},
       {"g_", "ab + a_1 + (a)", "ab + g_a_1 + (g_a)"},
       {"", "a + b + count", "a + b + count"},
+      // A prefixed name is not searched again, for the declared g or anything else.
+      {"g_", "count + g", "g_count + g_g"},
+      {"g_", "\"say \\\"count\\\" \" + count", "\"say \\\"count\\\" \" + g_count"},
   };
   for (const auto &c : cases) {
     DeclarationList list{Dstr(c.prefix)};
-    for (const char *name : {"a", "b", "count", "a"})
+    for (const char *name : {"a", "b", "count", "a", "g"})
       declare(list, "long", name);
     // A declaration without a name has nothing to rewrite.
     declare(list, "Bank::Account", nullptr);
