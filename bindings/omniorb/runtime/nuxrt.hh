@@ -2,6 +2,7 @@
 // program reaches it through its generated header and links nothing beyond omniORB
 // (omniDynamic4). Its parts, in the order they build on each other:
 //   nuxrt_traits.hh    type tests, the strings of QOR values, the types of declared variables
+//   nuxrt_settings.hh  the NUXRT_* environment variables, checked
 //   nuxrt_state.hh     the process state and the output stream
 //   nuxrt_print.hh     values as IDL-like literals, and the print command
 //   nuxrt_compare.hh   comparisons, and where two values first differ
@@ -17,6 +18,7 @@
 #define NUXRT_HH
 
 #include "nuxrt_traits.hh"
+#include "nuxrt_settings.hh"
 #include "nuxrt_state.hh"
 #include "nuxrt_print.hh"
 #include "nuxrt_compare.hh"

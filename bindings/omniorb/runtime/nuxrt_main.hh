@@ -16,6 +16,7 @@
 #include "nuxrt_orb.hh"
 #include "nuxrt_outcomes.hh"
 #include "nuxrt_report.hh"
+#include "nuxrt_settings.hh"
 #include "nuxrt_state.hh"
 
 namespace nuxrt {
@@ -68,8 +69,8 @@ inline void start(int argc, char **argv, const char *program)
     s.suite = argc > 0 ? base_name(argv[0]) : "";
     if (s.suite.empty())
         s.suite = base_name(program);
-    const char *report = std::getenv("NUXRT_REPORT");
-    s.report = report ? report : "";
+    read_settings(program, s.arguments);
+    s.report = settings().report;
     watch_signals();
 }
 

@@ -23,6 +23,7 @@
 #include "nuxrt_print.hh"
 #include "nuxrt_report.hh"
 #include "nuxrt_script.hh"
+#include "nuxrt_settings.hh"
 #include "nuxrt_state.hh"
 
 namespace nuxrt {
@@ -33,6 +34,8 @@ inline CORBA::ORB_ptr orb()
     std::lock_guard<std::recursive_mutex> guard(s.lock);
     if (CORBA::is_nil(s.orb)) {
         s.orb = CORBA::ORB_init(s.argc, s.argv);
+        if (settings().sets_call_limit)
+            omniORB::setClientCallTimeout(static_cast<CORBA::ULong>(settings().call_seconds * 1000));
         CORBA::Object_var object = s.orb->resolve_initial_references("RootPOA");
         PortableServer::POA_var root = PortableServer::POA::_narrow(object);
         // One thread at a time in the servants: a call script counts calls and prints its checks
@@ -200,6 +203,10 @@ typename Interface::_ptr_type find_object(const CosNaming::Name &name, const std
             return Interface::_nil();
         }
         return found._retn();
+    } catch (const CORBA::TIMEOUT &e) {
+        problem = what + ": the object bound under " + name_text(name) + " does not answer within " +
+                  settings().call_limit + ": its server is stopped or hangs (" + exception_brief(e) + ")";
+        return Interface::_nil();
     } catch (const CORBA::SystemException &e) {
         problem = what + ": the object bound under " + name_text(name) + " does not answer (" + exception_brief(e) +
                   "), a stale entry of a server that has ended";
@@ -208,16 +215,16 @@ typename Interface::_ptr_type find_object(const CosNaming::Name &name, const std
 }
 
 // bind: the object bound under the marker (or the server's variable), waiting for it to appear
-// and to answer for NUXRT_BIND_SECONDS (10 by default). A bind that finds none stops the rest of
-// main: every later step would fail on the missing object.
+// and to answer for NUXRT_BIND_SECONDS (10 by default; a look that has begun may take up to the
+// call limit). A bind that finds none stops the rest of main: every later step would fail on the
+// missing object.
 template <class Interface>
 typename Interface::_ptr_type bind(const char *marker, const char *server, const char *variable)
 {
     const std::string what = std::string("bind ") + variable;
     if (!*marker && !*server)
         throw Stop{what, what + ": no marker and no server to find it by"};
-    const char *limit = std::getenv("NUXRT_BIND_SECONDS");
-    const auto deadline = Clock::now() + std::chrono::seconds(limit ? std::atoi(limit) : 10);
+    const auto deadline = Clock::now() + std::chrono::seconds(settings().bind_seconds);
     const CosNaming::Name name = name_of(marker, server, variable);
     std::string problem;
     for (;;) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <utility>
 
+#include "nuxrt_settings.hh"
 #include "nuxrt_state.hh"
 
 namespace nuxrt {
@@ -147,8 +148,9 @@ inline std::string system_exception_text(const CORBA::SystemException &e)
     const char *completed = e.completed() == CORBA::COMPLETED_YES ? "yes"
                             : e.completed() == CORBA::COMPLETED_NO ? "no"
                                                                    : "maybe";
-    return std::string("CORBA system exception ") + e._name() + " (minor " + minor_code_name(e) +
-           ", completed " + completed + ")";
+    const std::string text = std::string("CORBA system exception ") + e._name() + " (minor " + minor_code_name(e) +
+                             ", completed " + completed + ")";
+    return CORBA::TIMEOUT::_downcast(&e) ? text + ": no answer within " + settings().call_limit : text;
 }
 
 // What the exception being handled is.

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "nuxrt_outcomes.hh"
+#include "nuxrt_settings.hh"
 #include "nuxrt_state.hh"
 
 namespace nuxrt {
@@ -136,8 +137,7 @@ inline std::string tap_report()
 // The TAP stream on the output, when NUXRT_TAP asks for it.
 inline void print_tap()
 {
-    const char *tap = std::getenv("NUXRT_TAP");
-    if (tap && *tap && std::strcmp(tap, "0") != 0)
+    if (settings().tap)
         stream() << tap_report() << std::flush;
 }
 
