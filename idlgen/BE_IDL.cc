@@ -99,6 +99,17 @@ void add_function(FunctionList *functions, Function *f, AST_Interface *i, AST_De
   functions->add(f);
 }
 
+// An IDL file's name without its folder and its last extension, the name its stubs are
+// written under: "COS/CosEventComm.idl" gives "CosEventComm".
+Dstr idl_base_name(const char *path) {
+  const char *slash = strrchr(path, '/');
+  Dstr base(slash ? slash + 1 : path);
+  const int dot = base.strrchr('.');
+  if (dot > 0)
+    base -= static_cast<unsigned int>(dot);
+  return base;
+}
+
 }  // namespace
 
 BE_IDL::BE_IDL(const Dstr &binding, Replacements *reps, Types *types_in)
@@ -111,8 +122,35 @@ FunctionList *BE_IDL::do_idl(Headerfile &hh, Dstr &cc, AST_Decl *root, AList *cl
   AST_Module *m = AST_Module::narrow_from_decl(root);
   assert(m != nullptr);
   FunctionList *functions = new FunctionList;
+  includedFiles.clear();
   do_module(hh, cc, m, Dstr(""), classmap, functions);
+  do_stub_includes(hh, root);
   return functions;
+}
+
+// The predefined types come from no file.
+void BE_IDL::note_origin(AST_Decl *d) {
+  UTL_String *file = d->file_name();
+  if (d->in_main_file() || d->node_type() == AST_Decl::NT_pre_defined || file == nullptr ||
+      file->get_string() == nullptr)
+    return;
+  const char *path = file->get_string();
+  for (const Dstr &known : includedFiles) {
+    if (known == path)
+      return;
+  }
+  includedFiles.emplace_back(path);
+}
+
+// The stub headers go to the header's top section, after its opening and before whatever the
+// script declares, which may use the stubs' types.
+void BE_IDL::do_stub_includes(Headerfile &hh, AST_Decl *root) {
+  for (const Dstr &path : includedFiles) {
+    variables->define("IDL_BASENAME", idl_base_name(path.aschar()));
+    cat_binding(hh.top, "hh.include.idl.imported");
+  }
+  variables->define("IDL_BASENAME", idl_base_name(root->file_name()->get_string()));
+  cat_binding(hh.top, "hh.include.idl");
 }
 
 // The root is a module without a name: it has no module templates. A nested module leaves its
@@ -129,10 +167,13 @@ void BE_IDL::do_module(Headerfile &hh, Dstr &cc, AST_Module *m, Dstr prefix, ALi
   }
   for (UTL_ScopeActiveIterator i(m, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
     AST_Decl *d = i.item();
+    if (AST_Module *inner = AST_Module::narrow_from_decl(d)) {
+      do_module(hh, cc, inner, prefix, classmap, functions);
+      continue;
+    }
+    note_origin(d);
     if (AST_Interface *iface = AST_Interface::narrow_from_decl(d))
       do_interface(hh, cc, iface, prefix, classmap, functions);
-    else if (AST_Module *inner = AST_Module::narrow_from_decl(d))
-      do_module(hh, cc, inner, prefix, classmap, functions);
     else
       do_complex_type_support_fns(hh, cc, d, nullptr, nullptr);
   }

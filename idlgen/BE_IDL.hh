@@ -4,6 +4,8 @@
 #ifndef IDLGEN_BE_IDL_HH
 #define IDLGEN_BE_IDL_HH
 
+#include <vector>
+
 #include "foundation/AList.hh"
 #include "foundation/CodeGenerator.hh"
 #include "idlgen/FunctionList.hh"
@@ -27,11 +29,18 @@ public:
   BE_IDL(const Dstr &binding, Replacements *reps, Types *types);
 
   // Walks the tree from root, appending support code to cc (the source file's text) and
-  // declarations to hh, and records each interface's generated class in classmap. Returns the
-  // new list of server functions, owned by the caller.
+  // declarations to hh, and records each interface's generated class in classmap. Then it
+  // names the stub headers the output needs: one "hh.include.idl.imported" per included IDL
+  // file that holds declarations, in the order the walk meets them, and "hh.include.idl" for
+  // the IDL file itself. Returns the new list of server functions, owned by the caller.
   FunctionList *do_idl(Headerfile &hh, Dstr &cc, AST_Decl *root, AList *classmap);
 
 private:
+  // Records the IDL file a declaration met by the walk comes from, if it is an included file
+  // not recorded yet.
+  void note_origin(AST_Decl *d);
+  void do_stub_includes(Headerfile &hh, AST_Decl *root);
+
   // A clone or compare function of structures and unions: the header key of its declaration
   // and the parts of its source keys, family + "." + kind + variant + part, such as
   // "cc.clone.struct.pointer.begin" or "cc.compare.union.defaultfield".
@@ -96,6 +105,8 @@ private:
   // The ret mappings of char, short, float, long and double, read at the first promotion so
   // that a binding needs them only when a make function takes a variable argument list.
   Dstr mchar, mshort, mfloat, mlong, mdouble;
+  // The included IDL files whose declarations the walk met, in the order first met.
+  std::vector<Dstr> includedFiles;
 };
 
 #endif

@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"bank_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<bank_iUtils>
+[hh.include.idl] idl_basename=<bank>
 [hh.clone] return_type=<ret(NT_interface A::B::I)> arg_type=<in(NT_interface A::B::I)> interface_name=<A::B::I> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_interface A::B::I)> arg_type=<in(NT_interface A::B::I)> interface_name=<A::B::I> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.clone] return_type=<ret(NT_interface A::J)> arg_type=<in(NT_interface A::J)> interface_name=<A::J> define_id=<DEFINE_ID> altdefid=<ALTDEFID>

@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"nested_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<nested_iUtils>
+[hh.include.idl] idl_basename=<nested>
 [hh.clone] return_type=<M::Outer::Inner> arg_type=<M::Outer::Inner> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.clone.pointer] return_type=<M::Outer::Inner> arg_type=<M::Outer::Inner> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.make.struct] make_type=<M_Outer_Inner> return_type=<ret(NT_struct_fixed M::Outer::Inner)> arglist=<[cchh.argument] arg_type=<ret(long)> arg_name=<arg1>

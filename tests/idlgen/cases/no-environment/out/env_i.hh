@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"env_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<env_iUtils>
+[hh.include.idl] idl_basename=<env>
 [hh.clone] return_type=<ret(NT_interface Plain)> arg_type=<in(NT_interface Plain)> interface_name=<Plain> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_interface Plain)> arg_type=<in(NT_interface Plain)> interface_name=<Plain> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 

@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"seq_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<seq_iUtils>
+[hh.include.idl] idl_basename=<seq>
 [hh.clone] return_type=<ret(NT_interface M::I)> arg_type=<in(NT_interface M::I)> interface_name=<M::I> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_interface M::I)> arg_type=<in(NT_interface M::I)> interface_name=<M::I> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.clone] return_type=<M::LongSeq> arg_type=<M::LongSeq> interface_name=<M.I> define_id=<long> altdefid=<M_LongSeq>

@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"types_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<types_iUtils>
+[hh.include.idl] idl_basename=<types>
 [hh.clone] return_type=<M::P> arg_type=<M::P> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.clone.pointer] return_type=<M::P> arg_type=<M::P> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.make.struct] make_type=<M_P> return_type=<ret(NT_struct_fixed M::P)> arglist=<[cchh.argument] arg_type=<ret(long)> arg_name=<arg1>

@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"bank_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<bank_iUtils>
+[hh.include.idl] idl_basename=<bank>
 [hh.declare] interface_name=<Bank.Account> server_identifier=<acct>
 [hh.clone] return_type=<ret(NT_interface Bank::Account)> arg_type=<in(NT_interface Bank::Account)> interface_name=<Bank::Account> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_interface Bank::Account)> arg_type=<in(NT_interface Bank::Account)> interface_name=<Bank::Account> define_id=<DEFINE_ID> altdefid=<ALTDEFID>

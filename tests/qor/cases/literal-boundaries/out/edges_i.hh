@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"edges_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<edges_iUtils>
+[hh.include.idl] idl_basename=<edges>
 [hh.declare] interface_name=<M.Edges> server_identifier=<edges>
 [hh.clone] return_type=<ret(NT_enum M::Mode)> arg_type=<in(NT_enum M::Mode)> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_enum M::Mode)> arg_type=<in(NT_enum M::Mode)> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>

@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"calc_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<calc_iUtils>
+[hh.include.idl] idl_basename=<calc>
 [hh.declare] interface_name=<M.Calc> server_identifier=<calc>
 [hh.clone] return_type=<M::Named> arg_type=<M::Named> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.clone.pointer] return_type=<M::Named> arg_type=<M::Named> define_id=<DEFINE_ID> altdefid=<ALTDEFID>

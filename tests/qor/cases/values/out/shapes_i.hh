@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"shapes_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<shapes_iUtils>
+[hh.include.idl] idl_basename=<shapes>
 [hh.clone] return_type=<ret(NT_enum M::Color)> arg_type=<in(NT_enum M::Color)> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_enum M::Color)> arg_type=<in(NT_enum M::Color)> interface_name=<INTERFACE_NAME> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.clone] return_type=<M::LongSeq> arg_type=<M::LongSeq> interface_name=<INTERFACE_NAME> define_id=<long> altdefid=<M_LongSeq>
