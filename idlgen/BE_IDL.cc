@@ -68,23 +68,25 @@ const Dstr &checked(const Dstr &mapping) {
 // The name of an exception in a throws list: an exception declared in a module or interface
 // is named in that scope's package, so Bank::Failed is BankPackage.Failed and
 // Bank::Teller::Failed is Bank::TellerPackage.Failed.
-Dstr thrown_name(AST_Exception *e) {
-  Dstr name = scopedNameOf(e);
-  const unsigned int local = strlen(nameOf(e));
+Dstr thrown_name(AST_Exception *e, const NameSpelling &spelling) {
+  Dstr name = spelling.scoped(scopedNameOf(e));
+  const Dstr localName = spelling.word(nameOf(e));
+  const unsigned int local = localName.length();
   if (name.length() <= local)
     return name;
   name -= name.length() - local - 2;
   name += "Package.";
-  name += nameOf(e);
+  name += localName;
   return name;
 }
 
-// A new stub function for an operation or attribute accessor.
-Function *new_member_function(Function::OpType kind, const char *name) {
+// A new stub function for an operation or attribute accessor, named name in IDL and cxxName
+// in the generated code.
+Function *new_member_function(Function::OpType kind, const char *name, const Dstr &cxxName) {
   Function *f = new Function;
   f->idl_op_type = kind;
   f->idl_operation_name = name;
-  f->cc_function_name = name;
+  f->cc_function_name = cxxName;
   return f;
 }
 
@@ -126,6 +128,12 @@ FunctionList *BE_IDL::do_idl(Headerfile &hh, Dstr &cc, AST_Decl *root, AList *cl
   do_module(hh, cc, m, Dstr(""), classmap, functions);
   do_stub_includes(hh, root);
   return functions;
+}
+
+Dstr BE_IDL::spelled(AST_Decl *d) const { return types->spelling().word(nameOf(d)); }
+
+Dstr BE_IDL::spelled_scoped(AST_Decl *d) const {
+  return types->spelling().scoped(scopedNameOf(d));
 }
 
 // The predefined types come from no file.
@@ -192,7 +200,7 @@ void BE_IDL::do_interface(Headerfile &hh, Dstr &cc, AST_Interface *i, const Dstr
   cname += nameOf(i);
   cname += "_i";
   classmap->define(sname, cname);
-  set_interface(sname);
+  set_interface(spelled_scoped(i));
   do_class_begin(hh.bottom, cname, baseNamesOf(i), "hh", classmap);
 
   add_function(functions, do_constructor(hh, sname, cname), i, nullptr, sname, cname);
@@ -239,9 +247,9 @@ Function *BE_IDL::do_constructor(Headerfile &hh, const Dstr &sname, const Dstr &
 // The stub body is emitted while FUNCTION_NAME and ARGLIST still hold the previous function's
 // values.
 Function *BE_IDL::do_operation(Headerfile &hh, AST_Operation *op) {
-  Function *f = new_member_function(Function::operation, nameOf(op));
+  Function *f = new_member_function(Function::operation, nameOf(op), spelled(op));
   stub_result(f, op->return_type());
-  declare_member(hh, nameOf(op));
+  declare_member(hh, f->cc_function_name);
   Dstr args;
   bool first = true;
   for (UTL_ScopeActiveIterator i(op, UTL_Scope::SCOPE_ITER_DECLS); !i.is_done(); i.next()) {
@@ -253,7 +261,7 @@ Function *BE_IDL::do_operation(Headerfile &hh, AST_Operation *op) {
     first = false;
     variables->define("ARG_TYPE",
                       with_separator(checked(types->mapType(a->field_type(), a->direction()))));
-    variables->define("ARG_NAME", nameOf(a));
+    variables->define("ARG_NAME", spelled(a));
     cat_binding(args, "cchh.argument");
   }
   do_environment(args, first);
@@ -266,10 +274,11 @@ Function *BE_IDL::do_operation(Headerfile &hh, AST_Operation *op) {
 void BE_IDL::do_attribute(Headerfile &hh, AST_Attribute *a, Function **getter,
                           Function **setter) {
   AST_Type *t = a->field_type();
-  Function *g = new_member_function(Function::attribute_get, nameOf(a));
+  const Dstr cxxName = spelled(a);
+  Function *g = new_member_function(Function::attribute_get, nameOf(a), cxxName);
   *getter = g;
   stub_result(g, t);
-  declare_member(hh, nameOf(a));
+  declare_member(hh, cxxName);
   Dstr args;
   do_environment(args, true);
   end_member(hh, g, args, nullptr);
@@ -277,16 +286,16 @@ void BE_IDL::do_attribute(Headerfile &hh, AST_Attribute *a, Function **getter,
   *setter = nullptr;
   if (a->readonly())
     return;
-  Function *s = new_member_function(Function::attribute_set, nameOf(a));
+  Function *s = new_member_function(Function::attribute_set, nameOf(a), cxxName);
   *setter = s;
   cat_binding(s->cc_code, "cc.class.member.void.stubout");
   cat_binding(s->cc_end, "cc.class.member.void.dummy_return");
   s->returnType = checked(types->mapType("NT_pre_defined", "void", Types::ret));
   variables->define("RETURN_TYPE", s->returnType);
-  declare_member(hh, nameOf(a));
+  declare_member(hh, cxxName);
   args = Dstr();
   variables->define("ARG_TYPE", with_separator(checked(types->mapType(t, Types::in, false))));
-  variables->define("ARG_NAME", nameOf(a));
+  variables->define("ARG_NAME", cxxName);
   cat_binding(args, "cchh.argument");
   do_environment(args, false);
   end_member(hh, s, args, nullptr);
@@ -298,7 +307,7 @@ void BE_IDL::stub_result(Function *f, AST_Type *result) {
   stubout(f->cc_code, f->cc_end, result);
 }
 
-void BE_IDL::declare_member(Headerfile &hh, const char *name) {
+void BE_IDL::declare_member(Headerfile &hh, const Dstr &name) {
   variables->define("FUNCTION_NAME", name);
   cat_binding(hh.bottom, "hh.class.member.begin");
 }
@@ -327,7 +336,8 @@ void BE_IDL::do_exceptions(Dstr &out, AST_Operation *op) {
   for (UTL_ExceptlistActiveIterator i(op->exceptions()); !i.is_done(); i.next()) {
     cat_binding(out, first ? "cc.class.member.throws.begin" : "cc.class.member.throws.separator");
     first = false;
-    variables->define("CLASS_NAME", with_separator(thrown_name(i.item())));
+    variables->define("CLASS_NAME",
+                      with_separator(thrown_name(i.item(), types->spelling())));
     cat_binding(out, "cc.class.member.throws");
   }
 }

@@ -36,6 +36,9 @@ public:
   FunctionList *do_idl(Headerfile &hh, Dstr &cc, AST_Decl *root, AList *classmap);
 
 private:
+  // A declaration's local and scoped names as the binding's language writes them.
+  Dstr spelled(AST_Decl *d) const;
+  Dstr spelled_scoped(AST_Decl *d) const;
   // Records the IDL file a declaration met by the walk comes from, if it is an included file
   // not recorded yet.
   void note_origin(AST_Decl *d);
@@ -66,7 +69,7 @@ private:
   // opening of the member's declaration, and the argument list with the closings (and, for an
   // operation, its throws list).
   void stub_result(Function *f, AST_Type *result);
-  void declare_member(Headerfile &hh, const char *name);
+  void declare_member(Headerfile &hh, const Dstr &name);
   void end_member(Headerfile &hh, Function *f, const Dstr &args, AST_Operation *op);
   // Appends the stub body for a function returning result to code, its dummy return to end.
   void stubout(Dstr &code, Dstr &end, AST_Type *result);

@@ -93,7 +93,7 @@ void BE_IDL::do_nested_type_support_fns(Headerfile &hh, Dstr &cc, AST_Structure 
 }
 
 void BE_IDL::do_struct_or_union_support_functions(Headerfile &hh, Dstr &cc, AST_Structure *s) {
-  const Dstr name = scopedNameOf(s);
+  const Dstr name = spelled_scoped(s);
   do_clone_or_compare(hh, cc, name, s, cloneFunction);
   do_clone_or_compare(hh, cc, name, s, clonePointerFunction);
   if (AST_Union *u = AST_Union::narrow_from_decl(s))
@@ -115,7 +115,7 @@ void BE_IDL::do_clone_or_compare(Headerfile &hh, Dstr &cc, const Dstr &name, AST
   cat_binding(hh.middle, function.hhKey);
   cat_binding(cc, key(".begin").aschar());
   for (AST_Field *f : fieldsOf(s)) {
-    variables->define("FIELD_NAME", nameOf(f));
+    variables->define("FIELD_NAME", spelled(f));
     variables->define("RETURN_TYPE", support_type(types, f->field_type()));
     AST_UnionLabel *label = label_of(f);
     Dstr fieldKey = key(is_default(label) ? ".defaultfield" : ".field");
@@ -147,7 +147,7 @@ void BE_IDL::do_make_struct(Headerfile &hh, Dstr &cc, AST_Structure *s) {
   cat_binding(hh.middle, "hh.make.struct");
   cat_binding(cc, "cc.make.struct.begin");
   for (unsigned int n = 1; n <= fields.size(); ++n) {
-    variables->define("FIELD_NAME", nameOf(fields[n - 1]));
+    variables->define("FIELD_NAME", spelled(fields[n - 1]));
     variables->define("ARG_NAME", join_pieces("arg", n));
     cat_binding(cc, "cc.make.struct.field");
   }
@@ -164,7 +164,7 @@ void BE_IDL::do_make_union(Headerfile &hh, Dstr &cc, AST_Union *u) {
   cat_binding(hh.middle, "hh.make.union");
   cat_binding(cc, "cc.make.union.begin");
   for (AST_Field *f : fieldsOf(u)) {
-    variables->define("FIELD_NAME", nameOf(f));
+    variables->define("FIELD_NAME", spelled(f));
     Dstr argType(support_type(types, f->field_type()));
     promote_arg_type(argType);
     variables->define("ARG_TYPE", argType);
@@ -185,7 +185,7 @@ void BE_IDL::do_enum_support_functions(Headerfile &hh, Dstr &cc, AST_Enum *e) {
 // INTERFACE_NAME keeps "::" here; the class walk redefines it with the scope separator.
 void BE_IDL::do_clone_compare_interface(Headerfile &hh, Dstr &cc, AST_Interface *i) {
   const Dstr name = scopedNameOf(i);
-  variables->define("INTERFACE_NAME", name);
+  variables->define("INTERFACE_NAME", spelled_scoped(i));
   do_clone_compare_by_kind(hh, cc, "NT_interface", name, "interface");
 }
 
@@ -220,8 +220,9 @@ void BE_IDL::do_sequence_support_functions(Headerfile &hh, Dstr &cc, AST_Sequenc
 // bounded string); ALTDEFID of a predefined element is the sequence's own name.
 void BE_IDL::do_clone_sequence(Headerfile &hh, Dstr &cc, AST_Sequence *q, const char *tdname,
                                bool interfaces) {
-  variables->define("RETURN_TYPE", tdname);
-  variables->define("ARG_TYPE", tdname);
+  const Dstr sequenceName = types->spelling().scoped(tdname);
+  variables->define("RETURN_TYPE", sequenceName);
+  variables->define("ARG_TYPE", sequenceName);
   AST_Type *x = q->base_type();
   Dstr defineId(nameOf(x));
   Dstr altDefId = scopedNameOf(x);

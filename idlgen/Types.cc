@@ -59,7 +59,7 @@ const char *text_of(const char *subname) { return subname ? subname : ""; }
 
 }  // namespace
 
-Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in) {
+Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in), names(binding) {
   assert(reps != nullptr);
   Dstr path(binding);
   path += "types";
@@ -149,7 +149,12 @@ const Dstr &Types::mapType(const char *subname, const char *kind, const char *na
     translation = Dstr();
     return translation;
   }
-  if (subname)
+  // A predefined type's name and the name of no type are no IDL identifiers.
+  const bool identifier = subname && strcmp(kind, "NT_pre_defined") != 0 &&
+                          strcmp(subname, localType) != 0;
+  if (identifier)
+    reps->define("TYPESSUBNAME", names.scoped(subname));
+  else if (subname)
     reps->define("TYPESSUBNAME", subname);
   else
     reps->define("TYPESSUBNAME", Dstr());
@@ -213,7 +218,7 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
       mapping = &map_node(text_of(name), t, scopedNameOf(t), pt, kludge);
     } else if (kludge && pt != inout) {
       static Dstr kludgeName;
-      kludgeName = name;
+      kludgeName = names.scoped(text_of(name));
       mapping = &kludgeName;
     } else {
       enclosing.push_back({name, q});

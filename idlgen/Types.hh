@@ -8,6 +8,7 @@
 #include "foundation/Dstr.hh"
 #include "foundation/Replacements.hh"
 #include "frontend/ast_field.hh"
+#include "idlgen/NameSpelling.hh"
 
 class AST_Type;
 
@@ -18,7 +19,8 @@ public:
   enum parmtype { ret, in, out, inout };
 
   // Reads binding + "types"; a missing file or a syntax error in it is fatal. reps is the shared
-  // substitution list that translations are filled from.
+  // substitution list that translations are filled from. The binding's reserved words (its
+  // "reserved" file) are read too: TYPESSUBNAME is spelled with them.
   Types(const Dstr &binding, Replacements *reps_in);
   Types(const Types &) = delete;
   Types &operator=(const Types &) = delete;
@@ -28,6 +30,9 @@ public:
   static const char *parmtype2string(parmtype pt);
   // An argument's direction as a passing kind: in, out, inout.
   static parmtype direction2parmtype(AST_Argument::Direction d);
+
+  // How the binding's language writes IDL names.
+  const NameSpelling &spelling() const { return names; }
 
   // The translation of kind (or, for "NT_pre_defined", of the predefined type name) passed as
   // pt, with TYPESSUBNAME = subname and BASESUBNAME = basesub filled in. A missing or
@@ -67,6 +72,7 @@ private:
                        bool kludge);
 
   Replacements *reps;
+  NameSpelling names;
   Map maps[4];
 };
 

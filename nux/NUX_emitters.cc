@@ -52,7 +52,7 @@ void NUX::emit_code_or_file(Dstr &cc, const char *key) {
 
 void NUX::do_declare(Dstr &cc, Headerfile &hh, const Dstr &type, const Dstr &name,
                      const Dstr &header) {
-  variables->define("INTERFACE_NAME", with_separator(type));
+  variables->define("INTERFACE_NAME", with_separator(types->spelling().scoped(type.aschar())));
   variables->define("SERVER_IDENTIFIER", name);
   emit_code_or_file(cc, "cc.declare");
   if (!header.isNull()) {
@@ -84,7 +84,7 @@ void NUX::do_declare_value(Dstr &cc, const Dstr &type, const Dstr &name, Headerf
 void NUX::do_create(AList *classmap, const Dstr &type, const Dstr &name, const Dstr &marker,
                     const Dstr &prefixedName, const Dstr &server) {
   require_active_function();
-  set_interface(type);
+  set_interface(types->spelling().scoped(type.aschar()));
   variables->define("SERVER_IDENTIFIER", name);
   if (!server.isNull())
     variables->define("SERVER_NAME", server);
@@ -106,7 +106,7 @@ void NUX::do_create(AList *classmap, const Dstr &type, const Dstr &name, const D
 void NUX::do_bind(const Dstr &type, const Dstr &prefixedName, const Dstr &marker,
                   const Dstr &server, const Dstr &host) {
   require_active_function();
-  variables->define("INTERFACE_NAME", with_separator(type));
+  variables->define("INTERFACE_NAME", with_separator(types->spelling().scoped(type.aschar())));
   variables->define("SERVER_IDENTIFIER", prefixedName);
   variables->define("MARKER_NAME", marker.isNull() ? Dstr("\"\"") : marker);
   variables->define("SERVER_NAME", server);

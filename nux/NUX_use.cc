@@ -276,7 +276,8 @@ void NUX::do_qor_in(const dcp_val &in, AList *classmap) {
   case Function::attribute_set: {
     AST_Field *attribute = AST_Field::narrow_from_decl(f.idl_operation);
     require_values("In:", v, f, {Dstr(nameOf(attribute))}, "Bad In specification in QOR file");
-    check_value(nameOf(attribute), attribute->field_type(), v->val, classmap);
+    check_value(types->spelling().word(nameOf(attribute)), attribute->field_type(), v->val,
+                classmap);
     return;
   }
   case Function::attribute_get:
@@ -292,7 +293,7 @@ void NUX::check_in_arguments(const Function &f, cp_aggr_node *v, AList *classmap
   require_values("In:", v, f, argument_names_except(f.idl_operation, AST_Argument::ARG_OUT),
                  "Bad In specification in QOR file");
   for (AST_Argument *a : arguments_except(f.idl_operation, AST_Argument::ARG_OUT)) {
-    check_value(nameOf(a), a->field_type(), v->val, classmap);
+    check_value(types->spelling().word(nameOf(a)), a->field_type(), v->val, classmap);
     v = v->next;
   }
 }
@@ -376,7 +377,8 @@ void NUX::do_qor_raises(const dcp_val &raises, AList *classmap) {
   if (members && (members->val.kind != dcp_aggr || dcp_aggr_of(members->val)->aggr_kind != cp_struct))
     FatalError(explain("the members of ", name, " come as a brace list, as {\"closed\"}"),
                "Bad Raises specification in QOR file: the members come as a brace list");
-  variables->define("CLASS_NAME", with_separator(e ? Dstr(scopedNameOf(e)) : Dstr(name)));
+  variables->define("CLASS_NAME",
+                    with_separator(e ? types->spelling().scoped(scopedNameOf(e)) : Dstr(name)));
   emit_code("cc.qor.raise.begin");
   if (e)
     emit_fields(activeFunction->cc_code, members ? dcp_aggr_of(members->val)->head : nullptr,
@@ -386,7 +388,7 @@ void NUX::do_qor_raises(const dcp_val &raises, AList *classmap) {
 
 void NUX::set_out_arguments(AST_Decl *op, cp_aggr_node *v, AList *classmap) {
   for (AST_Argument *a : arguments_except(op, AST_Argument::ARG_IN)) {
-    variables->define("LEFTARG", nameOf(a));
+    variables->define("LEFTARG", types->spelling().word(nameOf(a)));
     kludge_return_types(a->field_type(), a->direction(), "cc.out.parm.begin",
                         "cc.out.parm.begin.pointer");
     do_dcp_val(v->val, a->field_type(), Dstr(), classmap);
