@@ -72,7 +72,7 @@ void NUX::do_declare_value(Dstr &cc, const Dstr &type, const Dstr &name, Headerf
     mapped = types->mapType(kind, Types::ret);
   }
   if (mapped.isNull())
-    mapped = type;
+    mapped = types->spelling().scoped(type.aschar());
   variables->define("ARG_TYPE", with_separator(mapped));
   variables->define("ARG_NAME", name);
   emit_code_or_file(cc, "cc.declare.value");
