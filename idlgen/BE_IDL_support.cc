@@ -34,6 +34,13 @@ const Dstr &support_type(Types *types, AST_Type *t) {
   return mapping;
 }
 
+// The same for the type of a member, which may be anonymous.
+const Dstr &support_type(Types *types, AST_Field *member) {
+  const Dstr &mapping = types->mapMemberType(member, Types::ret, true);
+  check(mapping);
+  return mapping;
+}
+
 const char *aggregate_kind(AST_Structure *s) {
   return s->node_type() == AST_Decl::NT_union ? "union" : "struct";
 }
@@ -116,7 +123,7 @@ void BE_IDL::do_clone_or_compare(Headerfile &hh, Dstr &cc, const Dstr &name, AST
   cat_binding(cc, key(".begin").aschar());
   for (AST_Field *f : fieldsOf(s)) {
     variables->define("FIELD_NAME", spelled(f));
-    variables->define("RETURN_TYPE", support_type(types, f->field_type()));
+    variables->define("RETURN_TYPE", support_type(types, f));
     AST_UnionLabel *label = label_of(f);
     Dstr fieldKey = key(is_default(label) ? ".defaultfield" : ".field");
     if (label != nullptr && !is_default(label))
@@ -135,7 +142,7 @@ void BE_IDL::do_make_struct(Headerfile &hh, Dstr &cc, AST_Structure *s) {
   for (unsigned int n = 1; n <= fields.size(); ++n) {
     if (n > 1)
       cat_binding(arglist, "cchh.arglist.separator");
-    variables->define("ARG_TYPE", support_type(types, fields[n - 1]->field_type()));
+    variables->define("ARG_TYPE", support_type(types, fields[n - 1]));
     variables->define("ARG_NAME", join_pieces("arg", n));
     cat_binding(arglist, "cchh.argument");
   }
@@ -165,7 +172,7 @@ void BE_IDL::do_make_union(Headerfile &hh, Dstr &cc, AST_Union *u) {
   cat_binding(cc, "cc.make.union.begin");
   for (AST_Field *f : fieldsOf(u)) {
     variables->define("FIELD_NAME", spelled(f));
-    Dstr argType(support_type(types, f->field_type()));
+    Dstr argType(support_type(types, f));
     promote_arg_type(argType);
     variables->define("ARG_TYPE", argType);
     if (is_default(label_of(f))) {

@@ -14,6 +14,7 @@
 #include "frontend/ast_array.hh"
 #include "frontend/ast_predefined_type.hh"
 #include "frontend/ast_typedef.hh"
+#include "frontend/utl_scope.hh"
 #include "idlgen/AST_Utils.hh"
 
 namespace {
@@ -240,6 +241,26 @@ const Dstr &Types::mapType(const char *subname, AST_Type *t, parmtype pt, bool k
 
 const Dstr &Types::mapType(AST_Type *t, AST_Argument::Direction d) {
   return mapType(t, direction2parmtype(d), false);
+}
+
+const Dstr &Types::mapMemberType(AST_Field *member, parmtype pt, bool kludge) {
+  AST_Type *t = member->field_type();
+  const AST_Decl::NodeType nt = t->node_type();
+  const bool anonymous = (nt == AST_Decl::NT_sequence || nt == AST_Decl::NT_array) &&
+                         strcmp(nameOf(t), localType) == 0;
+  Dstr name = anonymous ? maps[pt].byKind.translate(nt == AST_Decl::NT_sequence
+                                                        ? "NT_anonymous_sequence"
+                                                        : "NT_anonymous_array")
+                        : Dstr();
+  if (name.isNull())
+    return mapType(t, pt, kludge);
+  reps->define("OWNERSUBNAME", names.scoped(scopedNameOf(ScopeAsDecl(member->defined_in()))));
+  reps->define("MEMBERSUBNAME", names.word(nameOf(member)));
+  reps->do_subs(name);
+  // The subname must outlive the mapping, which reads it after other lookups.
+  static Dstr subname;
+  subname = name;
+  return mapType(subname.aschar(), t, pt, kludge);
 }
 
 // name is t's own scoped name.

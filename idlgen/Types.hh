@@ -58,6 +58,12 @@ public:
   // The same, writing the type as subname; a sequence's element mapping becomes BASESUBNAME.
   const Dstr &mapType(const char *subname, AST_Type *t, parmtype pt, bool kludge);
   const Dstr &mapType(AST_Type *t, AST_Argument::Direction d);
+  // The type of a structure member, union branch or exception member, as mapType(t, pt,
+  // kludge). A member declared with an anonymous sequence or array type is written under the
+  // name that the kind "NT_anonymous_sequence" or "NT_anonymous_array" translates to, with
+  // OWNERSUBNAME the enclosing type's scoped name and MEMBERSUBNAME the member's name; without
+  // that mapping it is written "local type".
+  const Dstr &mapMemberType(AST_Field *member, parmtype pt, bool kludge);
 
 private:
   // The translations of one passing kind.
