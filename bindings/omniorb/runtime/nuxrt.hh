@@ -11,6 +11,7 @@
 //   nuxrt_checks.hh    assert and the QOR checks
 //   nuxrt_report.hh    the JUnit XML report (NUXRT_REPORT)
 //   nuxrt_orb.hh       the ORB, the POA, the naming service; create, bind, serve; signals
+//   nuxrt_naming.hh    names from their text and binding lists as text, for naming scripts
 //   nuxrt_values.hh    QOR values, exceptions raised, stubs' results, create, read, fork's loop
 //   nuxrt_main.hh      main: set-up, summary line, report, exit status
 // nuxrt_any.hh, included by the generated source after the IDL stubs, puts values into an Any.
@@ -27,6 +28,7 @@
 #include "nuxrt_checks.hh"
 #include "nuxrt_report.hh"
 #include "nuxrt_orb.hh"
+#include "nuxrt_naming.hh"
 #include "nuxrt_values.hh"
 #include "nuxrt_main.hh"
 

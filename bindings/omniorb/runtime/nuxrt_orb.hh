@@ -13,11 +13,14 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "nuxrt_outcomes.hh"
 #include "nuxrt_print.hh"
@@ -57,16 +60,27 @@ inline PortableServer::POA_ptr poa()
     return PortableServer::POA::_duplicate(state().poa);
 }
 
+// The value of the last "OPTION NAME=VALUE" pair of the command line, or "" when there is none.
+inline std::string option_value(const char *option, const std::string &name)
+{
+    const std::string prefix = name + "=";
+    const std::vector<std::string> &arguments = state().arguments;
+    std::string value;
+    for (std::size_t i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == option && arguments[i + 1].compare(0, prefix.size(), prefix) == 0)
+            value = arguments[i + 1].substr(prefix.size());
+    }
+    return value;
+}
+
 // Where the naming service is said to be: the NameService reference given on the command line
 // or in the environment, as written.
 inline std::string naming_service_location()
 {
     const std::string prefix = "NameService=";
-    const std::vector<std::string> &arguments = state().arguments;
-    for (std::size_t i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == "-ORBInitRef" && arguments[i + 1].compare(0, prefix.size(), prefix) == 0)
-            return arguments[i + 1].substr(prefix.size());
-    }
+    const std::string given = option_value("-ORBInitRef", "NameService");
+    if (!given.empty())
+        return given;
     const char *environment = std::getenv("ORBInitRef");
     if (environment && std::strncmp(environment, prefix.c_str(), prefix.size()) == 0)
         return environment + prefix.size();
@@ -146,24 +160,71 @@ inline void publish(CORBA::Object_ptr object, const char *marker, const char *se
     }
 }
 
+// The ORB's adapter of objects reached by a plain corbaloc key (corbaloc::HOST:PORT/KEY).
+inline PortableServer::POA_ptr key_adapter()
+{
+    CORBA::Object_var object = orb()->resolve_initial_references("omniINSPOA");
+    PortableServer::POA_var adapter = PortableServer::POA::_narrow(object);
+    PortableServer::POAManager_var manager = adapter->the_POAManager();
+    manager->activate();
+    return adapter._retn();
+}
+
+// Writes the object's IOR to path, whole: into a temporary file beside it, renamed into place,
+// so that a reader never sees half of it.
+inline void write_ior(CORBA::Object_ptr object, const std::string &path, const std::string &what)
+{
+    CORBA::String_var ior = orb()->object_to_string(object);
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary);
+        out << ior.in() << "\n";
+        if (!out.flush())
+            throw Stop{what, what + ": cannot write the IOR file " + path};
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw Stop{what, what + ": cannot write the IOR file " + path};
+    }
+}
+
+// Activates the servant: under the object key given by "-NUXRTkey NAME=KEY" in the key adapter,
+// else with an id of its own in the program's adapter. Returns the object's reference.
+inline CORBA::Object_ptr activate(PortableServer::Servant servant, const std::string &key)
+{
+    if (key.empty()) {
+        PortableServer::POA_var adapter = poa();
+        PortableServer::ObjectId_var id = adapter->activate_object(servant);
+        return adapter->id_to_reference(id);
+    }
+    PortableServer::POA_var adapter = key_adapter();
+    PortableServer::ObjectId_var id = PortableServer::string_to_ObjectId(key.c_str());
+    adapter->activate_object_with_id(id, servant);
+    return adapter->id_to_reference(id);
+}
+
 // create: a new servant of class Servant, activated, registered for QOR values that name its
-// interface and, unless anonymous, bound in the naming service.
+// interface and, unless anonymous, published under its name: in the naming service, or else by
+// the command line's "-NUXRTior NAME=FILE" (the IOR written to FILE) and "-NUXRTkey NAME=KEY" (a
+// corbaloc key), which need no naming service.
 template <class Servant, class Interface>
 typename Interface::_ptr_type create(const char *marker, const char *server = "", const char *variable = "",
                                      bool published = true)
 {
-    PortableServer::POA_var adapter = poa();
-    Servant *servant = new Servant();
-    PortableServer::ObjectId_var id = adapter->activate_object(servant);
-    servant->_remove_ref();
-    CORBA::Object_var object = adapter->id_to_reference(id);
     const std::string name = published ? name_text(name_of(marker, server, variable)) : "";
+    const std::string ior_file = published ? option_value("-NUXRTior", name) : "";
+    const std::string key = published ? option_value("-NUXRTkey", name) : "";
+    Servant *servant = new Servant();
+    CORBA::Object_var object = activate(servant, key);
+    servant->_remove_ref();
     {
         std::lock_guard<std::recursive_mutex> guard(state().lock);
         state().created.push_back({CORBA::Object::_duplicate(object), name});
     }
-    if (published) {
-        const std::string what = "create " + std::string(*variable ? variable : marker);
+    const std::string what = "create " + std::string(*variable ? variable : marker);
+    if (!ior_file.empty())
+        write_ior(object, ior_file, what);
+    if (published && ior_file.empty() && key.empty()) {
         try {
             publish(object, marker, server, variable);
         } catch (const CORBA::SystemException &e) {
@@ -175,49 +236,65 @@ typename Interface::_ptr_type create(const char *marker, const char *server = ""
     return Interface::_narrow(object);
 }
 
-// One look in the naming service for the object bound under name: the reference when it is
-// there, of the interface, and answers; else null, with what was wrong in problem.
+// How bind finds an object: by the initial reference of its marker's name when the command line
+// gives one (-ORBInitRef MARKER=URI, such as a corbaloc or an IOR), else in the naming service.
+struct Lookup {
+    CosNaming::Name name;
+    std::string marker;
+    std::string uri;  // the initial reference's URI, empty for the naming service
+
+    std::string object_text() const
+    {
+        return uri.empty() ? "the object bound under " + name_text(name) : "the object at " + uri;
+    }
+};
+
+// One look for the object: the reference when it is there, of the interface, and answers; else
+// null, with what was wrong in problem.
 template <class Interface>
-typename Interface::_ptr_type find_object(const CosNaming::Name &name, const std::string &what, std::string &problem)
+typename Interface::_ptr_type find_object(const Lookup &lookup, const std::string &what, std::string &problem)
 {
     CORBA::Object_var object;
     try {
-        object = naming()->resolve(name);
+        if (lookup.uri.empty())
+            object = naming()->resolve(lookup.name);
+        else
+            object = orb()->resolve_initial_references(lookup.marker.c_str());
     } catch (const CosNaming::NamingContext::NotFound &) {
-        problem = what + ": nothing bound under " + name_text(name) + " in the naming service at " +
+        problem = what + ": nothing bound under " + name_text(lookup.name) + " in the naming service at " +
                   naming_service_location();
         return Interface::_nil();
     } catch (const CORBA::SystemException &e) {
-        problem = naming_service_problem(what, e).why;
+        problem = lookup.uri.empty() ? naming_service_problem(what, e).why
+                                     : what + ": " + lookup.object_text() + " cannot be reached (" + exception_brief(e) + ")";
         return Interface::_nil();
     }
     try {
         typename Interface::_var_type found = Interface::_narrow(object);
         if (CORBA::is_nil(found)) {
-            problem = what + ": the object bound under " + name_text(name) + " is no " +
-                      name_of_repository_id(Interface::_PD_repoId);
+            problem = what + ": " + lookup.object_text() + " is no " + name_of_repository_id(Interface::_PD_repoId);
             return Interface::_nil();
         }
         if (found->_non_existent()) {
-            problem = what + ": the object bound under " + name_text(name) + " no longer exists (a stale entry?)";
+            problem = what + ": " + lookup.object_text() + " no longer exists (a stale entry?)";
             return Interface::_nil();
         }
         return found._retn();
     } catch (const CORBA::TIMEOUT &e) {
-        problem = what + ": the object bound under " + name_text(name) + " does not answer within " +
+        problem = what + ": " + lookup.object_text() + " does not answer within " +
                   settings().call_limit + ": its server is stopped or hangs (" + exception_brief(e) + ")";
         return Interface::_nil();
     } catch (const CORBA::SystemException &e) {
-        problem = what + ": the object bound under " + name_text(name) + " does not answer (" + exception_brief(e) +
-                  "), a stale entry of a server that has ended";
+        problem = what + ": " + lookup.object_text() + " does not answer (" + exception_brief(e) +
+                  (lookup.uri.empty() ? "), a stale entry of a server that has ended" : ")");
         return Interface::_nil();
     }
 }
 
-// bind: the object bound under the marker (or the server's variable), waiting for it to appear
-// and to answer for NUXRT_BIND_SECONDS (10 by default; a look that has begun may take up to the
-// call limit). A bind that finds none stops the rest of main: every later step would fail on the
-// missing object.
+// bind: the object bound under the marker (or the server's variable), or given by the marker's
+// initial reference, waiting for it to appear and to answer for NUXRT_BIND_SECONDS (10 by
+// default; a look that has begun may take up to the call limit). A bind that finds none stops
+// the rest of main: every later step would fail on the missing object.
 template <class Interface>
 typename Interface::_ptr_type bind(const char *marker, const char *server, const char *variable)
 {
@@ -225,13 +302,13 @@ typename Interface::_ptr_type bind(const char *marker, const char *server, const
     if (!*marker && !*server)
         throw Stop{what, what + ": no marker and no server to find it by"};
     const auto deadline = Clock::now() + std::chrono::seconds(settings().bind_seconds);
-    const CosNaming::Name name = name_of(marker, server, variable);
+    const Lookup lookup{name_of(marker, server, variable), marker, *marker ? option_value("-ORBInitRef", marker) : ""};
     std::string problem;
     for (;;) {
-        typename Interface::_var_type found = find_object<Interface>(name, what, problem);
+        typename Interface::_var_type found = find_object<Interface>(lookup, what, problem);
         if (!CORBA::is_nil(found)) {
             std::lock_guard<std::recursive_mutex> guard(state().lock);
-            state().bound.push_back({CORBA::Object::_duplicate(found.in()), name_text(name)});
+            state().bound.push_back({CORBA::Object::_duplicate(found.in()), name_text(lookup.name)});
             return found._retn();
         }
         if (Clock::now() >= deadline)
@@ -264,7 +341,14 @@ inline bool is(PortableServer::ServantBase *self, CORBA::Object_ptr object)
     if (CORBA::is_nil(object) || CORBA::is_nil(state().poa))
         return false;
     try {
-        PortableServer::ServantBase *servant = state().poa->reference_to_servant(object);
+        PortableServer::POA_var adapter = poa();
+        PortableServer::ServantBase *servant = nullptr;
+        try {
+            servant = adapter->reference_to_servant(object);
+        } catch (const PortableServer::POA::WrongAdapter &) {
+            adapter = key_adapter();
+            servant = adapter->reference_to_servant(object);
+        }
         bool found = servant == self;
         servant->_remove_ref();
         return found;
