@@ -26,4 +26,17 @@ template <class T> bool to_any(CORBA::Any &any, const T &value)
 
 }  // namespace nuxrt
 
+// A value in an Any, for a script to send or to compare with: any_of(42) holds a long,
+// any_of(2.5) a double, any_of("text") a string, any_of(true) a boolean, and a value of an IDL
+// type (any_of(make_M_T(...))) that type.
+template <class T> CORBA::Any any_of(const T &value)
+{
+    CORBA::Any any;
+    if constexpr (std::is_same_v<T, bool>)
+        any <<= CORBA::Any::from_boolean(value);
+    else
+        any <<= value;
+    return any;
+}
+
 #endif
