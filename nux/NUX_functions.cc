@@ -100,10 +100,11 @@ Function *NUX::nuxfunction2realfunction(FunctionList &functions, DeclarationList
   decl = nullptr;
   if (name == "main")
     return mainFunction;
+  // The identifier before the last "::" needs one character at least.
   const int colon = name.strrchr(':');
-  if (colon <= 2 || name[colon - 1] != ':')
+  if (colon < 2 || name[colon - 1] != ':')
     FatalError(explain(name, " names no function: a function is main, object::operation or "
-                       "Interface::operation, with at least two characters before the last ::"),
+                       "Interface::operation, with at least one character before the last ::"),
                name, " needs an identifier:: on line ", lineNumber, " of NUX file");
   const Dstr operationName(name.ascharfrom(colon + 1));
   Dstr identifier(name);

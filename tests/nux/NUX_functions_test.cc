@@ -21,6 +21,7 @@ protected:
     setter = add("Bank::Account", "balance", Function::attribute_set);
     oddlyNamed = add("ab:c", "f", Function::operation);
     declarations.add(Dstr("Bank::Account"), Dstr("acct"), Dstr(), Dstr(), Dstr(), Dstr(), 1);
+    declarations.add(Dstr("Bank::Account"), Dstr("a"), Dstr(), Dstr(), Dstr(), Dstr(), 1);
     compiler.lineNumber = 7;
   }
 
@@ -57,6 +58,8 @@ TEST_F(NUXFunctionsTest, NamesFindFunctionsThroughVariablesAndInterfaces) {
   EXPECT_EQ(deposit, find("Bank::Account::deposit"));
   EXPECT_EQ(nullptr, foundDecl);
   EXPECT_EQ(oddlyNamed, find("ab:c::f"));
+  EXPECT_EQ(deposit, find("a::deposit"));
+  EXPECT_EQ(declarations["a"], foundDecl);
   EXPECT_EQ(getter, find("acct::balance"));
   EXPECT_EQ(setter, find("acct::balance", 1));
 
@@ -74,7 +77,7 @@ TEST_F(NUXFunctionsTest, NamesFindFunctionsThroughVariablesAndInterfaces) {
 }
 
 TEST_F(NUXFunctionsTest, NameWithoutIdentifierIsFatal) {
-  for (const char *name : {"a::f", "f", "::f", "ab:f", ""})
+  for (const char *name : {"f", "::f", "ab:f", ""})
     EXPECT_EXIT(find(name), testing::ExitedWithCode(255),
                 "^Fatal Error: " + std::string(name) +
                     " needs an identifier:: on line 7 of NUX file\n$")
