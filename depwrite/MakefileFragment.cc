@@ -19,6 +19,13 @@ void add_entry(Dstr &list, const Dstr &stem, const Dstr &suffix, const char *ext
   list += extension;
 }
 
+// Whether make and the shell give the byte no meaning of its own (the C locale's letters and
+// digits, not the current locale's).
+bool is_safe_byte(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         strchr("._+,@-", c) != nullptr || c >= 128;
+}
+
 // Four lists split into tokens in step: each row holds the tokens at one position. The first
 // list decides how many rows there are; a shorter list gives null tokens. The lists are read in
 // place, so that a directory of many files costs time in proportion to their number.
@@ -51,6 +58,16 @@ bool MakefileFragment::is_idl_name(const char *name) {
   const size_t length = strlen(name);
   return length >= idlExtensionLength &&
          strcmp(name + length - idlExtensionLength, idlExtension) == 0;
+}
+
+bool MakefileFragment::is_makefile_safe(const char *name) {
+  if (name[0] == '-')
+    return false;
+  for (const char *c = name; *c != '\0'; ++c) {
+    if (!is_safe_byte(static_cast<unsigned char>(*c)))
+      return false;
+  }
+  return true;
 }
 
 void MakefileFragment::add(const char *idlName) {

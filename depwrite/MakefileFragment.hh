@@ -13,6 +13,11 @@ public:
 
   // True for a name ending in ".idl" (the stem may be empty).
   static bool is_idl_name(const char *name);
+  // True for a name that make and the shell of a recipe take as it is: ASCII letters and digits,
+  // the characters . _ + , @ and -, and any byte above 127; not beginning with "-", which the
+  // IDL compiler would take for an option. Any other character (blank, # : $ % ; = \ " ` and
+  // the like) has a meaning to make or to the shell.
+  static bool is_makefile_safe(const char *name);
   // Adds an IDL file (a name that is_idl_name takes): one entry, preceded by a blank, to each of the six lists.
   void add(const char *idlName);
   bool empty() const { return idlFiles.isNull(); }

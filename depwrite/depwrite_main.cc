@@ -38,6 +38,28 @@ void answer_question(const char *arg) {
     print_and_exit("depwrite, version 1.3.0\n");
 }
 
+// Writes the name between double quotes, as a C string literal spells it: a name that is not safe
+// in a makefile may hold line ends or terminal controls too.
+void write_quoted(const char *name, FILE *out) {
+  fputc('"', out);
+  for (const unsigned char *c = reinterpret_cast<const unsigned char *>(name); *c; ++c) {
+    if (*c == '"' || *c == '\\')
+      fprintf(out, "\\%c", *c);
+    else if (*c >= ' ' && *c < 127)
+      fputc(*c, out);
+    else
+      fprintf(out, "\\%03o", *c);
+  }
+  fputc('"', out);
+}
+
+// A name that make or a recipe's shell would read as something else is left out of the fragment.
+void leave_out(const char *name) {
+  fputs("depwrite: warning: left out ", stderr);
+  write_quoted(name, stderr);
+  fputs(": its name is not safe in a makefile\n", stderr);
+}
+
 struct Suffixes {
   Dstr client{"C"};
   Dstr server{"S"};
@@ -78,8 +100,12 @@ int main(int argc, char **argv) {
     return 255;
   }
   while (const dirent *entry = readdir(directory)) {
-    if (MakefileFragment::is_idl_name(entry->d_name))
+    if (!MakefileFragment::is_idl_name(entry->d_name))
+      continue;
+    if (MakefileFragment::is_makefile_safe(entry->d_name))
       fragment.add(entry->d_name);
+    else
+      leave_out(entry->d_name);
   }
   closedir(directory);
   if (fragment.empty())

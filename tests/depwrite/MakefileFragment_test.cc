@@ -80,4 +80,22 @@ TEST(MakefileFragment, IdlNamesEndInDotIdl) {
     EXPECT_EQ(c.taken, MakefileFragment::is_idl_name(c.name)) << c.name;
 }
 
+TEST(MakefileFragment, SafeNamesHoldNothingMakeOrTheShellReads) {
+  const struct {
+    const char *name;
+    bool safe;
+  } cases[] = {{"bank.idl", true},       {"My_Bank-2.idl", true}, {"a+b,c@d.idl", true},
+               {"\xc3\xa9t\xc3\xa9.idl", true}, {".idl", true},          {"-x.idl", false},
+               {"x-.idl", true},         {"a b.idl", false},      {"a\tb.idl", false},
+               {"a\nb.idl", false},      {"a#b.idl", false},      {"a:b.idl", false},
+               {"a$b.idl", false},       {"a%b.idl", false},      {"a;b.idl", false},
+               {"a=b.idl", false},       {"a\\b.idl", false},    {"a\"b.idl", false},
+               {"a'b.idl", false},       {"a`b`.idl", false},     {"a*b.idl", false},
+               {"a?b.idl", false},       {"a[b].idl", false},     {"a|b.idl", false},
+               {"a&b.idl", false},       {"a<b>.idl", false},     {"a(b).idl", false},
+               {"~a.idl", false},        {"a\x7f.idl", false},    {"a\x01.idl", false}};
+  for (const auto &c : cases)
+    EXPECT_EQ(c.safe, MakefileFragment::is_makefile_safe(c.name)) << c.name;
+}
+
 }  // namespace

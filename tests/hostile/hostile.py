@@ -4,6 +4,7 @@ tests/hostile/cases, and checks that the run left no temporary file behind.
 
     hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--binding-file KEY=NAME]...
                [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH] [--measure FILE]...
+               [--sort-stderr]
                -- PROGRAM ARGUMENT...
 
 --fixture copies the files of tests/hostile/fixtures/NAME into the working directory, and
@@ -16,7 +17,8 @@ runs, or, with --interrupt-when, once FILE exists in the working directory and t
 waits (on such a pipe). --stdout sends the program's standard output to PATH (such as
 /dev/full) instead of the wrapper's. --measure prints, after the program's standard output, the
 number of lines of the output FILE and the length of its longest line, and removes FILE, for
-outputs too large to keep as expectations. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
+outputs too large to keep as expectations. --sort-stderr sorts the lines of its standard error,
+for a program that reports in the order of a directory listing. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
 bare name, as in run_case.py).
 
 The preprocessor tests/hostile/cpp records the names of nuxc's two temporary files; after the run
@@ -76,6 +78,7 @@ INPUTS = {
     "idl-unterminated-string": lambda: 'const string s = "never closed;\ninterface A {};\n',
     "idl-unterminated-comment": lambda: "interface A {};\n/* never closed\n",
     "idl-huge-literals": lambda: open(os.path.join(HERE, "huge-literals.idl")).read(),
+    "idl-interface": lambda: "interface A {};\n",
     # NUX scripts.
     "nux-long-line": lambda: "x" * TEN_MB + "\n",
     "nux-runaway-value": lambda: "begin main\nprint " + "VALUE" * (TEN_MB // 5) + "\nend main\n",
@@ -208,7 +211,7 @@ def run(args, scratch):
             shutil.copy(os.path.join(fixture, name), name)
             made.append(name)
     for given in args.input:
-        path, name = given.split("=", 1)
+        path, name = given.rsplit("=", 1)
         with open(path, "wb") as f:
             f.write(make(name))
         made.append(path)
@@ -267,11 +270,14 @@ def main():
     parser.add_argument("--interrupt-when")
     parser.add_argument("--stdout")
     parser.add_argument("--measure", action="append", default=[])
+    parser.add_argument("--sort-stderr", action="store_true")
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
     scratch = tempfile.mkdtemp(prefix="nuxc-hostile-")
     try:
         status, (stdout, stderr), log = run(args, scratch)
+        if args.sort_stderr:
+            stderr = b"".join(sorted(stderr.splitlines(keepends=True)))
         sys.stdout.buffer.write(stdout)
         sys.stdout.flush()
         for path in args.measure:
