@@ -1,10 +1,13 @@
 // The driver's IDL path: DRV_drive runs the stages of one file (preprocessing, front-end start,
-// parse, error check, back end), DRV_fork runs DRV_drive in one child per file.
+// parse, error check, back end), DRV_fork runs DRV_drive in one child per file and passes on to
+// it a signal that ends the run.
 #include "driver/drv_fork.hh"
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +16,7 @@
 #include "driver/drv_link.hh"
 #include "driver/drv_preproc.hh"
 #include "driver/drv_private.hh"
+#include "foundation/FatalSignals.hh"
 #include "frontend/ast_module.hh"
 #include "frontend/utl_global.hh"
 
@@ -62,19 +66,50 @@ void DRV_drive(const char *name) {
   exit(0);
 }
 
+// The child compiling the current file, 0 while none runs; read by the signal handler.
+static volatile pid_t running_child = 0;
+
+// A run of several files ended by a signal hands it to the running child, whose own clean-up
+// removes what it made, and waits for that child to end before ending by the same signal.
+static void stop_running_child(int sig) {
+  const pid_t child = running_child;
+  if (child <= 0)
+    return;
+  kill(child, sig);
+  while (waitpid(child, nullptr, 0) < 0 && errno == EINTR)
+    ;
+}
+
+// Starts the child that compiles the file. The fatal signals are held meanwhile, so that the
+// handler always knows the child, and the child starts with the actions nuxc was started with.
+static pid_t start_child(const char *name) {
+  fflush(stdout);
+  const sigset_t previous = hold_fatal_signals();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    release_fatal_signals();
+    allow_fatal_signals(previous);
+    DRV_drive(name);
+  }
+  running_child = pid > 0 ? pid : 0;
+  allow_fatal_signals(previous);
+  if (pid < 0) {
+    fprintf(stderr, "IDL: fork failed\n");
+    exit(99);
+  }
+  return pid;
+}
+
 void DRV_fork() {
+  catch_fatal_signals(stop_running_child);
   for (DRV_file_index = 0; DRV_file_index < DRV_nfiles; DRV_file_index++) {
-    fflush(stdout);
-    pid_t pid = fork();
-    if (pid == 0)
-      DRV_drive(DRV_files[DRV_file_index]);
-    if (pid < 0) {
-      fprintf(stderr, "IDL: fork failed\n");
-      exit(99);
+    const char *name = DRV_files[DRV_file_index];
+    const int status = DRV_wait_for(start_child(name));
+    running_child = 0;
+    if (WIFSIGNALED(status)) {
+      fprintf(stderr, "%s: %s: killed by signal %d\n", DRV_prog_name(), name, WTERMSIG(status));
+      exit(128 + WTERMSIG(status));
     }
-    int status = DRV_wait_for(pid);
-    if (WIFSIGNALED(status))
-      exit(1);
     if (WEXITSTATUS(status) != 0)
       exit(WEXITSTATUS(status));
   }

@@ -3,8 +3,7 @@
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
     hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--binding-file KEY=NAME]...
-               [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH] [--measure FILE]...
-               [--sort-stderr]
+               [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH] [--measure FILE]... [--sort-stderr]
                -- PROGRAM ARGUMENT...
 
 --fixture copies the files of tests/hostile/fixtures/NAME into the working directory, and
@@ -17,12 +16,13 @@ runs, or, with --interrupt-when, once FILE exists in the working directory and t
 waits (on such a pipe). --stdout sends the program's standard output to PATH (such as
 /dev/full) instead of the wrapper's. --measure prints, after the program's standard output, the
 number of lines of the output FILE and the length of its longest line, and removes FILE, for
-outputs too large to keep as expectations. --sort-stderr sorts the lines of its standard error,
-for a program that reports in the order of a directory listing. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
+outputs too large to keep as expectations. --sort-stderr sorts the lines of its standard error, for a
+program that reports in the order of a directory listing. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
 bare name, as in run_case.py).
 
-The preprocessor tests/hostile/cpp records the names of nuxc's two temporary files; after the run
-each one still on disk is reported on standard error. Output lines longer than 300 characters are
+The preprocessor tests/hostile/cpp (HOSTILE_CPP chooses what it does) records the names of nuxc's
+two temporary files and the processes it runs; after the run each file still on disk, and each
+process still running, is reported on standard error and removed. Output lines longer than 300 characters are
 cut, keeping their start and their length, so that expectations stay small. The exit status is
 the program's, or 128 plus the signal that ended it.
 """
@@ -196,8 +196,9 @@ def preprocessor_started(log):
 def run(args, scratch):
     env = dict(os.environ)
     env["HOSTILE_TEMP_LOG"] = os.path.join(scratch, "temporary-files")
+    env["HOSTILE_PID_LOG"] = os.path.join(scratch, "processes")
     if args.interrupt and not args.interrupt_when:
-        env["HOSTILE_CPP"] = "sleep"
+        env.setdefault("HOSTILE_CPP", "sleep")
     binding = None
     if args.binding_file:
         binding = private_binding(scratch, [f.split("=", 1) for f in args.binding_file])
@@ -237,7 +238,7 @@ def run(args, scratch):
         if binding:
             data = data.replace(binding.encode(), b"$BINDING")
         outputs.append(data)
-    return status, outputs, env["HOSTILE_TEMP_LOG"]
+    return status, outputs, env["HOSTILE_TEMP_LOG"], env["HOSTILE_PID_LOG"]
 
 
 def measure(path):
@@ -254,10 +255,47 @@ def measure(path):
     os.remove(path)
 
 
-def temporary_files_left(log):
-    if not os.path.exists(log):
-        return []
-    return [name for name in open(log).read().split() if os.path.exists(name)]
+def logged(log):
+    return open(log).read().split() if os.path.exists(log) else []
+
+
+def remove_temporary_files_left(log):
+    """Reports and removes the temporary files still on disk, and the private folder of nuxc
+    they leave empty."""
+    for name in logged(log):
+        if not os.path.exists(name):
+            continue
+        sys.stderr.write("hostile: temporary file left behind: %s\n" % name)
+        os.remove(name)
+        folder = os.path.dirname(name)
+        if os.path.basename(folder).startswith("nuxc-") and not os.listdir(folder):
+            os.rmdir(folder)
+
+
+def running(pid):
+    """The command name of the process, or None once it has ended (a zombie has ended)."""
+    try:
+        with open("/proc/%s/stat" % pid) as f:
+            stat = f.read()
+    except OSError:
+        return None
+    name, state = stat[stat.index("(") + 1:stat.rindex(")")], stat.rsplit(")", 1)[1].split()[0]
+    return None if state in ("Z", "X") else name
+
+
+def stop_processes_left(log):
+    """Reports and kills the processes the preprocessor ran that still run, after a grace time
+    in which a process that was just stopped ends."""
+    pids = logged(log)
+    for _ in range(40):
+        if not any(running(pid) for pid in pids):
+            return
+        time.sleep(0.05)
+    for pid in pids:
+        name = running(pid)
+        if name:
+            sys.stderr.write("hostile: process left running: %s\n" % name)
+            os.kill(int(pid), signal.SIGKILL)
 
 
 def main():
@@ -275,7 +313,7 @@ def main():
     args = parser.parse_args()
     scratch = tempfile.mkdtemp(prefix="nuxc-hostile-")
     try:
-        status, (stdout, stderr), log = run(args, scratch)
+        status, (stdout, stderr), log, pid_log = run(args, scratch)
         if args.sort_stderr:
             stderr = b"".join(sorted(stderr.splitlines(keepends=True)))
         sys.stdout.buffer.write(stdout)
@@ -283,9 +321,8 @@ def main():
         for path in args.measure:
             measure(path)
         sys.stderr.buffer.write(stderr)
-        for name in temporary_files_left(log):
-            sys.stderr.write("hostile: temporary file left behind: %s\n" % name)
-            os.remove(name)
+        remove_temporary_files_left(log)
+        stop_processes_left(pid_log)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
     sys.exit(128 - status if status < 0 else status)
