@@ -1,15 +1,20 @@
-// The preprocessor's argument vector and the run of one IDL file through the preprocessor.
-// Both temporary files are created by mkstemps (unique names, mode 0600) before anything is
-// written, and every exit after that removes them, a SIGINT or SIGTERM during the run included.
+// The preprocessor's argument vector and the run of one IDL file through the preprocessor. The
+// input is copied into a private folder (mkdtemp, mode 0700) and preprocessed there with the
+// input's own folder searched for its includes; both files and the folder are removed by every
+// exit after they are made, a fatal signal during the run included.
 #include "driver/drv_preproc.hh"
 
-#include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "driver/drv_link.hh"
 #include "driver/drv_private.hh"
@@ -21,17 +26,25 @@
 static const char *arglist[DRV_MAX_CPP_ARGS + 1];
 static int argcount = 0;
 
-// The copied input and the preprocessor's output. A name is valid while its flag is set; the
-// flags and names are read by the signal handler.
-static char tmp_ifile[] = "/tmp/idli_XXXXXX.cc";
-static char tmp_file[] = "/tmp/idlf_XXXXXX.cc";
+// The private folder of one preprocessing, made by mkdtemp (mode 0700) in TMPDIR or /tmp, and in
+// it the copied input and the preprocessor's output. Nobody else can add a file to the folder, so
+// a quoted include is never found there; the input's own folder is searched instead. A name is
+// valid while its flag is set; the flags and names are read by the signal handler.
+// The folder's name leaves room for a file's name after it.
+static char tmp_folder[PATH_MAX - 16];
+static char tmp_ifile[PATH_MAX];
+static char tmp_file[PATH_MAX];
+static volatile sig_atomic_t tmp_folder_made = 0;
 static volatile sig_atomic_t tmp_ifile_made = 0;
 static volatile sig_atomic_t tmp_file_made = 0;
-// Length of the ".cc" that follows the six unique characters of each name.
-static const int tmp_suffix_length = 3;
 
-// The running preprocessor, 0 when none runs.
+// The running preprocessor, 0 when none runs. It leads a process group of its own, so that a
+// signal reaches the processes it starts too.
 static volatile pid_t cpp_pid = 0;
+
+// Where -I of the input's folder goes: before the "-I." that DRV_cpp_init puts there, since a
+// quoted include is looked for beside the including file first.
+static const int input_folder_position = 3;
 
 void DRV_cpp_init() {
   argcount = 0;
@@ -81,51 +94,76 @@ void DRV_remove_temp_files() {
     unlink(tmp_file);
     tmp_file_made = 0;
   }
+  if (tmp_folder_made) {
+    rmdir(tmp_folder);
+    tmp_folder_made = 0;
+  }
 }
 
 // The clean-up of a run ended by a signal (SIGPIPE comes when the reader of -E output goes away,
-// SIGHUP when the terminal does): stops the preprocessor with the same signal and removes the
-// temporary files.
+// SIGHUP when the terminal does): stops the preprocessor and its processes with the same signal
+// and removes the temporary files.
 static void stop_preprocessor_and_remove_temp_files(int sig) {
   if (cpp_pid > 0)
-    kill(cpp_pid, sig);
+    kill(-cpp_pid, sig);
   DRV_remove_temp_files();
 }
 
-static void check_tmp_directory() {
-  DIR *tmp = opendir("/tmp");
-  if (tmp == nullptr)
-    DRV_fail(255, "**** You must create the directory /tmp or C:\\TMP before running nuxc! ****\n"
-                  "Aborting nuxc....\n");
-  closedir(tmp);
+// TMPDIR when it is set and not empty, as for every program; otherwise /tmp.
+static const char *temp_root() {
+  const char *root = getenv("TMPDIR");
+  return root != nullptr && root[0] != '\0' ? root : "/tmp";
 }
 
-// Creates a temporary file from the pattern, with a unique name, and returns its descriptor.
-static int make_temp_file(char *name, const char *pattern, volatile sig_atomic_t &made) {
-  strcpy(name, pattern);
-  int fd = mkstemps(name, tmp_suffix_length);
+// Makes the private folder, with the fatal signals held until it is marked for removal.
+static void make_temp_folder() {
+  const char *root = temp_root();
+  if (snprintf(tmp_folder, sizeof tmp_folder, "%s/nuxc-XXXXXX", root) >= int(sizeof tmp_folder))
+    DRV_fail(99, "%s: cannot make a temporary folder in %s: %s\n", DRV_prog_name(), root,
+             strerror(ENAMETOOLONG));
+  const sigset_t previous = hold_fatal_signals();
+  tmp_folder_made = mkdtemp(tmp_folder) != nullptr;
+  const int error = errno;
+  allow_fatal_signals(previous);
+  if (!tmp_folder_made)
+    DRV_fail(99, "%s: cannot make a temporary folder in %s: %s\n", DRV_prog_name(), root,
+             strerror(error));
+}
+
+// Creates the named file in the private folder and returns its descriptor.
+static int make_temp_file(char *name, const char *file, volatile sig_atomic_t &made) {
+  snprintf(name, PATH_MAX, "%s/%s", tmp_folder, file);
+  const sigset_t previous = hold_fatal_signals();
+  const int fd = open(name, O_RDWR | O_CREAT | O_EXCL, 0600);
+  made = fd >= 0;
+  allow_fatal_signals(previous);
   if (fd < 0)
     DRV_fail(99, "%s: cannot open temp file %s for writing\n", DRV_prog_name(), name);
-  made = 1;
   return fd;
 }
 
-// Copies every byte of from to to; returns the last byte copied, or a newline when there was
-// none. The callers check both streams for errors.
-static int copy_stream(FILE *from, FILE *to) {
+// Copies from to to until from ends or more than limit bytes are copied; returns the number
+// copied, and in last the last byte copied, or a newline when there was none. The callers check
+// both streams for errors.
+static long copy_stream(FILE *from, FILE *to, long limit, int &last) {
   char buffer[BUFSIZ];
-  int last = '\n';
+  long copied = 0;
+  last = '\n';
   size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, from)) > 0) {
+  while (copied <= limit && (n = fread(buffer, 1, sizeof buffer, from)) > 0) {
     if (fwrite(buffer, 1, n, to) != n)
       break;
+    copied += long(n);
     last = static_cast<unsigned char>(buffer[n - 1]);
   }
-  return last;
+  return copied;
 }
 
-void DRV_copy_input(FILE *in, FILE *copy, const char *copy_name) {
-  int last = copy_stream(in, copy);
+void DRV_copy_input(FILE *in, const char *shown, FILE *copy, const char *copy_name) {
+  int last;
+  if (copy_stream(in, copy, DRV_MAX_IDL_BYTES, last) > DRV_MAX_IDL_BYTES)
+    DRV_fail(99, "%s: %s is larger than %ld bytes, the limit of an IDL file\n", DRV_prog_name(),
+             shown, DRV_MAX_IDL_BYTES);
   if (ferror(in))
     DRV_fail(99, "%s: cannot read input file\n", DRV_prog_name());
   if (last != '\n')
@@ -151,7 +189,7 @@ static void copy_to_temp_file(const char *name, int copy_fd) {
     DRV_fail(99, "%s: cannot open temp file %s for writing\n", DRV_prog_name(), tmp_ifile);
   if (strcmp(name, DRV_STDIN_NAME) == 0) {
     record_file_names(tmp_ifile);
-    DRV_copy_input(stdin, copy, tmp_ifile);
+    DRV_copy_input(stdin, DRV_STDIN_NAME, copy, tmp_ifile);
     idl_global->set_read_from_stdin(true);
     return;
   }
@@ -159,10 +197,30 @@ static void copy_to_temp_file(const char *name, int copy_fd) {
   if (in == nullptr)
     DRV_fail(99, "%s: error: cannot open it: %s\n%s: cannot open input file\n", name,
              strerror(errno), DRV_prog_name());
-  DRV_copy_input(in, copy, tmp_ifile);
+  DRV_copy_input(in, name, copy, tmp_ifile);
   fclose(in);
   idl_global->set_read_from_stdin(false);
   record_file_names(name);
+}
+
+// The input's folder as a -I option, or null for an input in the current folder (which "-I."
+// names already) or standard input. A folder that begins with "-" is written "./-...", since
+// "-I-" alone is an option of its own.
+static const char *input_folder_option(const char *name) {
+  const char *slash = strrchr(name, '/');
+  if (strcmp(name, DRV_STDIN_NAME) == 0 || slash == nullptr)
+    return nullptr;
+  const std::string folder = slash == name ? "/" : std::string(name, slash);
+  const std::string option = (folder[0] == '-' ? "-I./" : "-I") + folder;
+  return strdup(option.c_str());
+}
+
+// Inserts one argument at the position; the limit of DRV_cpp_putarg holds.
+static void insert_cpp_arg(int position, const char *arg) {
+  DRV_cpp_putarg(arg);
+  memmove(&arglist[position + 1], &arglist[position],
+          sizeof arglist[0] * size_t(argcount - 1 - position));
+  arglist[position] = arg;
 }
 
 // Makes the output file the standard output; it is already when nuxc was started with standard
@@ -176,10 +234,27 @@ static bool redirect_stdout(int out_fd) {
   return true;
 }
 
-// In the child: the preprocessor writes to the output file. Failures are reported here and
-// reach the parent as status 99; the parent removes the temporary files.
-[[noreturn]] static void exec_preprocessor(int out_fd) {
+// Files the preprocessor writes stop one byte past the limit of an IDL file, so that an endless
+// output cannot fill the temporary folder's disk; the size then tells the parent.
+static void limit_file_size() {
+  struct rlimit limit;
+  if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur <= rlim_t(DRV_MAX_IDL_BYTES + 1))
+    return;
+  limit.rlim_cur = rlim_t(DRV_MAX_IDL_BYTES + 1);
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// In the child: the preprocessor writes to the output file, in a process group of its own.
+// Terminal reads and writes must not stop a group that is not in the foreground, so the terminal
+// stop signals are ignored. Failures are reported here and reach the parent as status 99; the
+// parent removes the temporary files.
+[[noreturn]] static void exec_preprocessor(int out_fd, const sigset_t &mask) {
+  setpgid(0, 0);
   release_fatal_signals();
+  allow_fatal_signals(mask);
+  signal(SIGTTIN, SIG_IGN);
+  signal(SIGTTOU, SIG_IGN);
+  limit_file_size();
   if (!redirect_stdout(out_fd)) {
     fprintf(stderr, "%s: temp file %s dup error\n", DRV_prog_name(), tmp_file);
     _exit(99);
@@ -189,16 +264,36 @@ static bool redirect_stdout(int out_fd) {
   _exit(99);
 }
 
-static void run_preprocessor(int out_fd) {
+// Starts the preprocessor with the fatal signals held until the handler knows its group.
+static pid_t start_preprocessor(int out_fd) {
   fflush(stdout);
-  pid_t pid = fork();
+  const sigset_t previous = hold_fatal_signals();
+  const pid_t pid = fork();
+  if (pid == 0)
+    exec_preprocessor(out_fd, previous);
+  if (pid > 0) {
+    // Also here, so that the group exists whichever of the two runs first.
+    setpgid(pid, pid);
+    cpp_pid = pid;
+  }
+  allow_fatal_signals(previous);
   if (pid < 0)
     DRV_fail(99, "%s: fork failed\n", DRV_prog_name());
-  if (pid == 0)
-    exec_preprocessor(out_fd);
-  cpp_pid = pid;
-  int status = DRV_wait_for(pid);
+  return pid;
+}
+
+static long file_size(int fd) {
+  struct stat st;
+  return fstat(fd, &st) == 0 ? long(st.st_size) : 0;
+}
+
+static void run_preprocessor(int out_fd) {
+  const int status = DRV_wait_for(start_preprocessor(out_fd));
   cpp_pid = 0;
+  // Past the limit the preprocessor was stopped or failed to write; the size says which.
+  if (file_size(out_fd) > DRV_MAX_IDL_BYTES)
+    DRV_fail(99, "%s: the preprocessor output is larger than %ld bytes, the limit of an IDL file\n",
+             DRV_prog_name(), DRV_MAX_IDL_BYTES);
   if (WIFSIGNALED(status))
     DRV_fail(1, "%s: Preprocessor terminated abnormally\n", DRV_prog_name());
   if (WEXITSTATUS(status) != 0)
@@ -215,7 +310,8 @@ static FILE *open_output(int out_fd) {
 }
 
 static void write_to_stdout(FILE *out) {
-  copy_stream(out, stdout);
+  int last;
+  copy_stream(out, stdout, LONG_MAX, last);
   if (ferror(out) || fflush(stdout) != 0 || ferror(stdout))
     DRV_fail(99, "%s: cannot write the preprocessor output to standard output\n", DRV_prog_name());
 }
@@ -226,12 +322,20 @@ static void remove_temp_file(const char *name, volatile sig_atomic_t &made, cons
   made = 0;
 }
 
+static void remove_temp_folder() {
+  if (rmdir(tmp_folder) != 0)
+    DRV_fail(99, "%s: Could not remove temporary folder %s\n", DRV_prog_name(), tmp_folder);
+  tmp_folder_made = 0;
+}
+
 void DRV_pre_proc(const char *name) {
-  check_tmp_directory();
   catch_fatal_signals(stop_preprocessor_and_remove_temp_files);
-  int copy_fd = make_temp_file(tmp_ifile, "/tmp/idli_XXXXXX.cc", tmp_ifile_made);
-  int out_fd = make_temp_file(tmp_file, "/tmp/idlf_XXXXXX.cc", tmp_file_made);
+  make_temp_folder();
+  int copy_fd = make_temp_file(tmp_ifile, "idli.cc", tmp_ifile_made);
+  int out_fd = make_temp_file(tmp_file, "idlf.cc", tmp_file_made);
   copy_to_temp_file(name, copy_fd);
+  if (const char *folder = input_folder_option(name))
+    insert_cpp_arg(input_folder_position, folder);
   DRV_cpp_putarg(tmp_ifile);
   run_preprocessor(out_fd);
   FILE *out = open_output(out_fd);
@@ -239,6 +343,7 @@ void DRV_pre_proc(const char *name) {
     write_to_stdout(out);
   remove_temp_file(tmp_ifile, tmp_ifile_made, "input");
   remove_temp_file(tmp_file, tmp_file_made, "output");
+  remove_temp_folder();
   release_fatal_signals();
   if (DRV_flag(FLAG_PREPROCESS_ONLY))
     exit(0);

@@ -4,7 +4,7 @@
 
 namespace {
 
-const int fatal_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+const int fatal_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT};
 const int n_fatal_signals = sizeof fatal_signals / sizeof fatal_signals[0];
 struct sigaction saved_actions[n_fatal_signals];
 

@@ -1,6 +1,7 @@
-// FatalSignals: the signals that end a run from outside (SIGINT, SIGTERM, SIGHUP, SIGPIPE),
-// caught while the run has something to undo, such as temporary files or partly written output.
-// The clean-up runs, then the process ends by the same signal, as if nothing had caught it.
+// FatalSignals: the signals that end a run from outside (SIGINT, SIGTERM, SIGHUP, SIGPIPE,
+// SIGQUIT), caught while the run has something to undo, such as temporary files or partly
+// written output. The clean-up runs, then the process ends by the same signal, as if nothing had
+// caught it.
 #ifndef FOUNDATION_FATALSIGNALS_HH
 #define FOUNDATION_FATALSIGNALS_HH
 

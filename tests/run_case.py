@@ -22,9 +22,9 @@ A case directory holds:
   status  expected exit status (absent means 0)
 
 Actual output is normalised before comparison: the working directory becomes $TMP, the source
-root $SRC, the build directory $BIN, time stamps and the per-run header guard fixed words, and
-preprocessor temporary names /tmp/idli_XXXXXX.cc and /tmp/idlf_XXXXXX.cc, the binding
-directory $BINDING.
+root $SRC, the build directory $BIN, time stamps and the per-run header guard fixed words, the
+preprocessor's temporary files /tmp/nuxc-XXXXXX/idli.cc and /tmp/nuxc-XXXXXX/idlf.cc (TMPDIR, when
+the tests run with one, shown as /tmp), the binding directory $BINDING.
 
 Without case directories, every case below $SRC/tests/*/cases runs; --match REGEX keeps those
 whose names (as ctest names them: the path below tests/, such as nux/cases/begin-main) contain
@@ -32,8 +32,8 @@ a match of REGEX.
 
 With --update (`make update-cases [CASES=REGEX]`), each case whose run differs from its
 expectations gets them rewritten from the run, already normalised as above, so that the golden
-files hold $TMP, $BINDING, YYYY-MM-DD HH:MM:SS, hTIMEhPIDhN_h and /tmp/idli_XXXXXX.cc where the
-run had its own values. Only the files that differ are written or removed: a case that passes is
+files hold $TMP, $BINDING, YYYY-MM-DD HH:MM:SS, hTIMEhPIDhN_h and /tmp/nuxc-XXXXXX/idli.cc where
+the run had its own values. Only the files that differ are written or removed: a case that passes is
 left untouched. A run that timed out, or that ended by a signal (a negative status, or 129 to
 192, which is how hostile.py and shells report one), is not taken, since that is how a crash
 shows: it is reported, and the command fails, unless the case already expects that very status
@@ -64,7 +64,11 @@ def normalise(text, work, src, binary, binding):
     text = re.sub(r"\bh\d+h\d+h\d+_h\b", "hTIMEhPIDhN_h", text)
     text = re.sub(r"\d{4}-\d\d-\d\d \d\d:\d\d:\d\dZ", "YYYY-MM-DD HH:MM:SSZ", text)
     text = re.sub(r"\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\b", "YYYY-MM-DD HH:MM:SS", text)
-    text = re.sub(r"/tmp/idl([if])_[A-Za-z0-9]{6}\.cc", r"/tmp/idl\1_XXXXXX.cc", text)
+    # The preprocessor's private folder lies in TMPDIR, or /tmp; a relative TMPDIR stays as it is.
+    root = os.environ.get("TMPDIR", "").rstrip("/")
+    if root.startswith("/"):
+        text = text.replace(root + "/nuxc-", "/tmp/nuxc-")
+    text = re.sub(r"\bnuxc-[A-Za-z0-9]{6}/idl([if])\.cc", r"nuxc-XXXXXX/idl\1.cc", text)
     return text
 
 

@@ -1,8 +1,9 @@
-// The preprocessor's temporary files: created private to the user, and removed however the run
-// ends (success, -E, a failing, missing or killed preprocessor, a missing or unreadable input,
-// the argument limit, an interrupt, a reader of -E output that went away). The test learns the
-// names the driver creates through a wrapper around mkstemps, so runs of other tests in /tmp at
-// the same time do not disturb it.
+// The preprocessor's temporary files: made in a folder private to the user in TMPDIR, and
+// removed with the folder however the run ends (success, -E, a failing, missing or killed
+// preprocessor, a missing or unreadable input, the argument limit, an interrupt, a reader of -E
+// output that went away). The test learns the folder the driver creates through a wrapper around
+// mkdtemp, and gives each test a TMPDIR of its own, so that runs of other tests at the same time
+// do not disturb it.
 #include <dlfcn.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -18,16 +19,16 @@
 #include "driver/drv_preproc.hh"
 #include "tests/driver/drv_test_command_line.hh"
 
-// Where the wrapper records every name mkstemps creates; empty records nothing.
+// Where the wrapper records every folder mkdtemp creates; empty records nothing.
 static std::string created_log;
 
-extern "C" int mkstemps(char *name, int suffix_length) {
-  using Mkstemps = int (*)(char *, int);
-  static Mkstemps real = reinterpret_cast<Mkstemps>(dlsym(RTLD_NEXT, "mkstemps"));
-  int fd = real(name, suffix_length);
-  if (fd >= 0 && !created_log.empty())
+extern "C" char *mkdtemp(char *name) {
+  using Mkdtemp = char *(*)(char *);
+  static Mkdtemp real = reinterpret_cast<Mkdtemp>(dlsym(RTLD_NEXT, "mkdtemp"));
+  char *made = real(name);
+  if (made != nullptr && !created_log.empty())
     std::ofstream(created_log, std::ios::app) << name << '\n';
-  return fd;
+  return made;
 }
 
 static std::string read_file(const std::string &path) {
@@ -49,10 +50,14 @@ protected:
     scratch = dir;
     created_log = scratch + "/created";
     std::ofstream(scratch + "/a.idl") << "interface A {};\n";
+    temp_root = scratch + "/tmp";
+    mkdir(temp_root.c_str(), 0700);
+    setenv("TMPDIR", temp_root.c_str(), 1);
   }
 
   void TearDown() override {
     created_log.clear();
+    unsetenv("TMPDIR");
     std::string remove = "rm -rf " + scratch;
     EXPECT_EQ(system(remove.c_str()), 0);
   }
@@ -82,7 +87,7 @@ protected:
     dup2(ends[1], STDOUT_FILENO);
   }
 
-  // The names the run created: one copy of the input and one output file.
+  // The folders the run created: one, holding the copy of the input and the output file.
   std::vector<std::string> created_names() {
     std::vector<std::string> names;
     std::istringstream lines(read_file(created_log));
@@ -92,6 +97,7 @@ protected:
   }
 
   std::string scratch;
+  std::string temp_root;
 };
 
 struct Ending {
@@ -108,7 +114,8 @@ static void PrintTo(const Ending &e, std::ostream *out) { *out << e.name; }
 class TempFileRemoval : public PreprocessorRun, public testing::WithParamInterface<Ending> {};
 
 static std::vector<std::string> beyond_argument_limit() {
-  // The path, three fixed arguments and these fill the vector; the input's copy is one too many.
+  // The path, three fixed arguments and these fill the vector; the input's folder and its copy
+  // are too many.
   std::vector<std::string> options(DRV_MAX_CPP_ARGS - 4, "-DX");
   return options;
 }
@@ -121,11 +128,9 @@ TEST_P(TempFileRemoval, NoTempFileIsLeft) {
   CommandLine line(options);
   EXPECT_EXIT(preprocess(line, scratch + "/" + e.input, e.reader), e.status, "");
   std::vector<std::string> names = created_names();
-  ASSERT_EQ(names.size(), 2u);
-  EXPECT_EQ(names[0].substr(0, 10), "/tmp/idli_");
-  EXPECT_EQ(names[1].substr(0, 10), "/tmp/idlf_");
-  for (const std::string &name : names)
-    EXPECT_FALSE(exists(name)) << name << " left behind";
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(names[0].substr(0, temp_root.size() + 6), temp_root + "/nuxc-");
+  EXPECT_FALSE(exists(names[0])) << names[0] << " left behind";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,8 +155,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PreprocessorRun, TempFilesArePrivate) {
   std::string modes = scratch + "/modes";
   // Descriptor 3 keeps the preprocessor's standard output, the output file, open for stat.
-  std::string cpp = fake_cpp("stat -L -c %a \"$input\" /proc/self/fd/3 3>&1 > " + modes);
+  std::string cpp = fake_cpp("stat -L -c %a \"${input%/*}\" \"$input\" /proc/self/fd/3 3>&1 > " +
+                             modes);
   CommandLine line({"-Yp," + cpp});
   EXPECT_EXIT(preprocess(line, scratch + "/a.idl"), testing::ExitedWithCode(0), "");
-  EXPECT_EQ(read_file(modes), "600\n600\n");
+  EXPECT_EQ(read_file(modes), "700\n600\n600\n");
+}
+
+TEST_F(PreprocessorRun, UnusableTemporaryFolderIsReported) {
+  const std::string missing = scratch + "/missing";
+  setenv("TMPDIR", missing.c_str(), 1);
+  CommandLine line({"-Yp," + fake_cpp("cat \"$input\"")});
+  EXPECT_EXIT(preprocess(line, scratch + "/a.idl"), testing::ExitedWithCode(99),
+              "^nuxc: cannot make a temporary folder in " + missing +
+                  ": No such file or directory\n$");
 }
