@@ -13,6 +13,7 @@
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
 #include "foundation/NearestName.hh"
+#include "foundation/OutputFile.hh"
 #include "frontend/ast_operation.hh"
 #include "frontend/ast_predefined_type.hh"
 #include "frontend/ast_structure.hh"
@@ -33,8 +34,10 @@ Dstr unquoted(const Dstr &name) {
   return inner;
 }
 
-// The messages of the QOR file name; a file that cannot be read or parsed ends the run.
+// The messages of the QOR file name; a file that cannot be read or parsed, or that is one of the
+// outputs, ends the run.
 qormessage *read_qor_file(const Dstr &name) {
+  OutputFile::check_not_an_output(name, join_pieces("QOR file ", name).aschar());
   FILE *file = fopen(name.aschar(), "r");
   if (!file) {
     const int error = errno;

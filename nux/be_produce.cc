@@ -1,8 +1,8 @@
 // The back end's main routine and its clean-up. BE_produce finds the binding, derives the
 // script, header and source names from the input name, the output folder of -o and the
-// binding's "extensions", runs the NUX compiler and checks that the outputs were written;
-// BE_abort, and a signal that ends the run while they are written, remove partial outputs and
-// the folders made for them.
+// binding's "extensions", runs the NUX compiler and puts the outputs in place once both are
+// written; BE_abort, and a signal that ends the run meanwhile, remove the partial outputs, which
+// never have the outputs' names, and the folders made for them.
 #include "nux/be_extern.hh"
 
 #include <signal.h>
@@ -19,6 +19,7 @@
 #include "foundation/FatalError.hh"
 #include "foundation/FatalSignals.hh"
 #include "foundation/KeptUntilExit.hh"
+#include "foundation/OutputFile.hh"
 #include "frontend/ast_module.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_string.hh"
@@ -31,11 +32,8 @@ namespace {
 Dstr hfilename;
 Dstr ccfilename;
 FILE *srv_nux = nullptr;
-FILE *srv_hh = nullptr;
-FILE *srv_cc = nullptr;
-// Whether each output exists, partly written, for the signal handler.
-volatile sig_atomic_t hh_written = 0;
-volatile sig_atomic_t cc_written = 0;
+OutputFile header;
+OutputFile source;
 
 const char *const nullDevice = "/dev/null";
 
@@ -122,18 +120,6 @@ FILE *open_for_reading(const Dstr &path) {
   return f;
 }
 
-// Creates an output with the fatal signals held back until it is marked as written, so that an
-// interrupt can never fall between the file's creation and the mark that has it removed.
-FILE *create_output(const Dstr &path, volatile sig_atomic_t &written) {
-  const sigset_t previous = hold_fatal_signals();
-  FILE *f = fopen(path.aschar(), "w");
-  written = f != nullptr;
-  allow_fatal_signals(previous);
-  if (!f)
-    open_failed(path, "writing");
-  return f;
-}
-
 // Generated files can run to megabytes, so each output is written in blocks of a megabyte
 // rather than of the default few kilobytes. One process writes one pair of outputs.
 void write_in_large_blocks(FILE *hh, FILE *cc) {
@@ -143,24 +129,23 @@ void write_in_large_blocks(FILE *hh, FILE *cc) {
   setvbuf(cc, ccBuffer, _IOFBF, sizeof ccBuffer);
 }
 
-// Whether the two names are one file: the same name, or two names of one existing file (as
-// "x.nux" and "./x.nux" are).
-bool same_file(const Dstr &a, const Dstr &b) {
-  struct stat sa, sb;
-  return a == b || (stat(a.aschar(), &sa) == 0 && stat(b.aschar(), &sb) == 0 &&
-                    sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino);
-}
-
-// The outputs must not take the place of the script or of each other: the script would be
-// truncated before it is read, and two handles on one file garble it.
-void check_output_names(const Dstr &script) {
+// The outputs must not take the place of an input or of each other: the input would be lost,
+// and one output would replace the other. An output named as the script comes of the binding's
+// extensions; other names of an input are caught by OutputFile. The QOR files that "use" lines
+// read are checked when they are read.
+void check_output_names(const Dstr &script, AST_Decl *root) {
   for (const Dstr *output : {&ccfilename, &hfilename}) {
-    if (same_file(*output, script))
+    if (*output == script)
       FatalError(explain_at(script, 0, "the output file ", *output,
                             " would take the place of the script: the binding's extensions "
                             "give it the script's name"),
                  "output file ", *output, " would overwrite the NUX script");
   }
+  header.set_path(hfilename);
+  source.set_path(ccfilename);
+  OutputFile::check_not_an_output(script, "NUX script");
+  if (root)
+    OutputFile::check_not_an_output(Dstr(root->file_name()->get_string()), "IDL file");
   if (hfilename == ccfilename)
     FatalError(explain("the binding's extensions give the header and the source file one name, ",
                        ccfilename),
@@ -216,58 +201,23 @@ Dstr header_include_name() {
   return Dstr(hfilename.ascharfrom(hfilename.strrchr('/') + 1));
 }
 
-void remove_output(const Dstr &name) {
-  if (name != nullDevice)
-    unlink(name.aschar());
-}
-
-// A run ended by a signal while the outputs are written removes them: a truncated source file
-// would pass with make for an up-to-date one.
+// A run ended by a signal while the outputs are written removes what it wrote.
 void remove_outputs_on_signal(int) {
-  if (hh_written)
-    remove_output(hfilename);
-  if (cc_written)
-    remove_output(ccfilename);
+  header.remove_temporary();
+  source.remove_temporary();
   remove_made_folders();
 }
 
-void discard(FILE *&f, volatile sig_atomic_t &written, const Dstr &name) {
-  if (!f)
-    return;
-  fclose(f);
-  f = nullptr;
-  remove_output(name);
-  written = 0;
-}
-
-[[noreturn]] void write_failed(const Dstr &name) {
-  const int error = errno;
-  perror(name.aschar());
-  FatalError(explain_at(name, 0, "cannot write it: ", strerror(error)), "can't write ", name);
-}
-
-// Flushes both outputs while BE_abort can still remove them, so that a full disk is a fatal
-// error and not a truncated file; then closes them.
+// Closes both outputs, a write error being fatal while both can still be removed, and then puts
+// the two in place together: a signal cannot come between the two renames.
 void close_outputs() {
-  for (FILE *f : {srv_hh, srv_cc}) {
-    if (fflush(f) != 0 || ferror(f))
-      write_failed(f == srv_hh ? hfilename : ccfilename);
-  }
-  FILE *hh = srv_hh;
-  FILE *cc = srv_cc;
-  srv_hh = nullptr;
-  srv_cc = nullptr;
-  const bool hhClosed = fclose(hh) == 0;
-  const bool ccClosed = fclose(cc) == 0;
-  if (hhClosed && ccClosed) {
-    hh_written = 0;
-    cc_written = 0;
-    release_fatal_signals();
-    return;
-  }
-  remove_output(hfilename);
-  remove_output(ccfilename);
-  write_failed(hhClosed ? ccfilename : hfilename);
+  header.close();
+  source.close();
+  const sigset_t previous = hold_fatal_signals();
+  header.commit();
+  source.commit();
+  allow_fatal_signals(previous);
+  release_fatal_signals();
 }
 
 KeptUntilExit<NUX> latestCompiler;
@@ -294,15 +244,14 @@ void BE_produce() {
   ccfilename = join_pieces(outputBase, sourceExtension);
   hfilename = headerExtension == "none" ? Dstr(nullDevice)
                                         : join_pieces(outputBase, headerExtension);
-  check_output_names(script);
+  check_output_names(script, root);
 
   srv_nux = open_for_reading(script);
   catch_fatal_signals(remove_outputs_on_signal);
-  srv_hh = create_output(hfilename, hh_written);
-  srv_cc = create_output(ccfilename, cc_written);
-  write_in_large_blocks(srv_hh, srv_cc);
-  compiler.do_nux_file({srv_nux, srv_hh, srv_cc, script, ccfilename, header_include_name(),
-                        outputBase},
+  FILE *hh = header.create();
+  FILE *cc = source.create();
+  write_in_large_blocks(hh, cc);
+  compiler.do_nux_file({srv_nux, hh, cc, script, ccfilename, header_include_name(), outputBase},
                        &processCounters.compilations, root, nuxMode);
   fclose(srv_nux);
   srv_nux = nullptr;
@@ -310,8 +259,8 @@ void BE_produce() {
 }
 
 void BE_abort() {
-  discard(srv_hh, hh_written, hfilename);
-  discard(srv_cc, cc_written, ccfilename);
+  header.discard();
+  source.discard();
   remove_made_folders();
   release_fatal_signals();
   if (srv_nux)

@@ -17,7 +17,8 @@ A case directory holds:
   in/     files copied into a fresh working directory before the run (modes kept)
   stdin   fed to the program's standard input (default: empty)
   out/    every file that the run creates or changes in the working directory, with its
-          expected content; the run must leave no other new or changed file
+          expected content; the run must leave no other new or changed file, and must remove
+          none of the files of in/
   stdout, stderr   expected output (absent means: must be empty)
   status  expected exit status (absent means 0)
 
@@ -37,7 +38,8 @@ the run had its own values. Only the files that differ are written or removed: a
 left untouched. A run that timed out, or that ended by a signal (a negative status, or 129 to
 192, which is how hostile.py and shells report one), is not taken, since that is how a crash
 shows: it is reported, and the command fails, unless the case already expects that very status
-(as the interrupted cases do). To add a case, write its cmd and inputs (and its status, when it
+(as the interrupted cases do). Nor is a run that removed a file of in/, which no expectation can
+say. To add a case, write its cmd and inputs (and its status, when it
 ends by a signal), run the update on it and review what it wrote with git diff.
 """
 import argparse
@@ -162,6 +164,7 @@ def run(case, src, binary):
             "stdout": norm(proc.stdout),
             "stderr": norm(proc.stderr),
             "files": {name: norm(data) for name, data in changed.items()},
+            "removed": sorted(set(before) - set(after)),
         }, None
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
@@ -177,7 +180,8 @@ def expected_of(case):
     out_dir = os.path.join(case, "out")
     if os.path.isdir(out_dir):
         files = {name: decode(data) for name, data in snapshot(out_dir).items()}
-    return {"status": status, "stdout": text("stdout"), "stderr": text("stderr"), "files": files}
+    return {"status": status, "stdout": text("stdout"), "stderr": text("stderr"), "files": files,
+            "removed": []}
 
 
 def diff(label, expected, actual):
@@ -200,6 +204,8 @@ def compare(expected, actual):
             problems.append(f"file {name}: written by the run, but not expected")
         elif expected["files"][name] != actual["files"][name]:
             problems.append(diff(name, expected["files"][name], actual["files"][name]))
+    for name in actual["removed"]:
+        problems.append(f"file {name}: removed by the run")
     return problems
 
 
@@ -283,6 +289,9 @@ def check(case, src, binary, updating):
         return [], False
     if not updating:
         return [f"FAIL {case}"] + [problem.rstrip("\n") for problem in problems], True
+    if actual["removed"]:
+        return [f"NOT UPDATED {case_name(case, src)}: the run removed " +
+                ", ".join(actual["removed"])], True
     number = ends_by_signal(actual["status"])
     if number is not None and actual["status"] != expected["status"]:
         return [f"NOT UPDATED {case_name(case, src)}: the run ended by {signal_name(number)} "

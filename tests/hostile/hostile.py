@@ -2,31 +2,35 @@
 """Runs nuxc or depwrite on a hostile input that is made at run time, for the black-box cases of
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
-    hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--binding-file KEY=NAME]...
-               [--interrupt SIGNAL [--interrupt-when FILE]] [--stdout PATH] [--measure FILE]... [--sort-stderr]
-               -- PROGRAM ARGUMENT...
+    hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--hard-link FILE=TARGET]...
+               [--binding-file KEY=NAME]... [--interrupt SIGNAL [--interrupt-when PATTERN]]
+               [--left PATTERN] [--stdout PATH] [--measure FILE]... [--sort-stderr] -- PROGRAM ARGUMENT...
 
---fixture copies the files of tests/hostile/fixtures/NAME into the working directory, and
---input writes the input NAME of the table below to FILE there; both are removed after the run,
-so that the case's out/ holds only what the program wrote.
+--fixture copies the files of tests/hostile/fixtures/NAME into the working directory, --input
+writes the input NAME of the table below to FILE there ("fifo" makes a named pipe), and
+--hard-link makes FILE a second name of TARGET; all are removed after the run, unless the run
+put a file of its own in their place, so that the case's out/ holds only what the program wrote.
 --binding-file lays the input NAME over a private copy of the binding (NUXC_BINDING) as KEY; the
 name "directory" makes KEY a directory, and "fifo" a named pipe that nobody writes, on which the
-program waits. --interrupt sends SIGNAL (INT or TERM) to the program while its preprocessor
-runs, or, with --interrupt-when, once FILE exists in the working directory and the program
-waits (on such a pipe). --stdout sends the program's standard output to PATH (such as
-/dev/full) instead of the wrapper's. --measure prints, after the program's standard output, the
+program waits. --interrupt sends SIGNAL (INT, TERM or KILL) to the program while its
+preprocessor runs, or, with --interrupt-when, once a file whose name matches the glob PATTERN
+exists in the working directory and the program waits (on such a pipe). --left reports the files
+matching PATTERN that the run left in the working directory, the last six characters of each
+name shown as XXXXXX, and removes them. --stdout sends the program's standard output to PATH
+(such as /dev/full) instead of the wrapper's. --measure prints, after the program's standard output, the
 number of lines of the output FILE and the length of its longest line, and removes FILE, for
-outputs too large to keep as expectations. --sort-stderr sorts the lines of its standard error, for a
-program that reports in the order of a directory listing. PROGRAM nuxc or depwrite is the built program (argv[0] stays the
-bare name, as in run_case.py).
+outputs too large to keep as expectations. --sort-stderr sorts the lines of its standard
+error, for a program that reports in the order of a directory listing. PROGRAM nuxc or depwrite
+is the built program (argv[0] stays the bare name, as in run_case.py).
 
 The preprocessor tests/hostile/cpp (HOSTILE_CPP chooses what it does) records the names of nuxc's
 two temporary files and the processes it runs; after the run each file still on disk, and each
-process still running, is reported on standard error and removed. Output lines longer than 300 characters are
-cut, keeping their start and their length, so that expectations stay small. The exit status is
-the program's, or 128 plus the signal that ended it.
+process still running, is reported on standard error and removed. Output lines longer than 300
+characters are cut, keeping their start and their length, so that expectations stay small. The
+exit status is the program's, or 128 plus the signal that ended it.
 """
 import argparse
+import glob
 import os
 import random
 import shutil
@@ -118,6 +122,7 @@ INPUTS = {
     "qor-variable-names": lambda: ('c acct::deposit In: {{1, 0}, "LEFTARG"}\n'
                                    'c acct::deposit In: {{2, 0}, "RIGHTARG and CLASS_NAME"}\n'
                                    'c acct::deposit In: {{3, 0}, "VALUE of QOR_FILE"}\n'),
+    "qor-balance": lambda: "c acct::balance Out: {5}\n",
     # A QOR file that compiles (run by bench/hostile_inputs.py).
     "qor-long-string": lambda: 'c acct::deposit In: {{1, 0}, "' + "s" * TEN_MB + '"}\n',
     # Binding files.
@@ -176,21 +181,61 @@ def wait_until(ready, process):
         time.sleep(0.05)
 
 
-def blocked_after(path, process):
-    """Whether path exists and the program waits (on a named pipe nobody writes)."""
+def blocked_after(pattern, process):
+    """Whether a file matching pattern exists and the program waits (on a named pipe nobody
+    writes)."""
     def ready():
         try:
             with open("/proc/%d/stat" % process.pid) as f:
                 state = f.read().rsplit(")", 1)[1].split()[0]
         except OSError:
             return False
-        return os.path.exists(path) and state == "S"
+        return bool(glob.glob(pattern)) and state == "S"
     return ready
 
 
 def preprocessor_started(log):
     """Whether the preprocessor has recorded the temporary files, and so runs."""
     return lambda: os.path.exists(log) and len(open(log).read().split()) >= 2
+
+
+def make_inputs(args):
+    """Makes the fixture's files, the inputs and the hard links; returns their names, each with
+    the identity (device and inode) of what was made."""
+    names = []
+    if args.fixture:
+        fixture = os.path.join(HERE, "fixtures", args.fixture)
+        for name in sorted(os.listdir(fixture)):
+            shutil.copy(os.path.join(fixture, name), name)
+            names.append(name)
+    for given in args.input:
+        path, name = given.rsplit("=", 1)
+        if name == "fifo":
+            os.mkfifo(path)
+        else:
+            with open(path, "wb") as f:
+                f.write(make(name))
+        names.append(path)
+    for given in args.hard_link:
+        path, target = given.split("=", 1)
+        os.link(target, path)
+        names.append(path)
+    return [(name, identity(name)) for name in names]
+
+
+def identity(path):
+    try:
+        st = os.lstat(path)
+    except OSError:
+        return None
+    return st.st_dev, st.st_ino
+
+
+def remove_inputs(made):
+    """Removes what make_inputs made, where the run has not put a file of its own instead."""
+    for name, made_as in made:
+        if identity(name) == made_as:
+            os.remove(name)
 
 
 def run(args, scratch):
@@ -205,17 +250,7 @@ def run(args, scratch):
         env["NUXC_BINDING"] = binding
     program = args.command[0]
     executable = os.path.join(args.bin, program) if program in ("nuxc", "depwrite") else program
-    made = []
-    if args.fixture:
-        fixture = os.path.join(HERE, "fixtures", args.fixture)
-        for name in sorted(os.listdir(fixture)):
-            shutil.copy(os.path.join(fixture, name), name)
-            made.append(name)
-    for given in args.input:
-        path, name = given.rsplit("=", 1)
-        with open(path, "wb") as f:
-            f.write(make(name))
-        made.append(path)
+    made = make_inputs(args)
     try:
         with open(args.stdout or os.path.join(scratch, "stdout"), "wb") as out, \
                 open(os.path.join(scratch, "stderr"), "wb") as err:
@@ -228,8 +263,7 @@ def run(args, scratch):
                 process.send_signal(getattr(signal, "SIG" + args.interrupt))
             status = process.wait()
     finally:
-        for path in made:
-            os.remove(path)
+        remove_inputs(made)
     outputs = []
     for stream in ("stdout", "stderr"):
         path = os.path.join(scratch, stream)
@@ -272,6 +306,12 @@ def remove_temporary_files_left(log):
             os.rmdir(folder)
 
 
+def remove_files_left(pattern):
+    for name in sorted(glob.glob(pattern)):
+        sys.stderr.write("hostile: left behind: %sXXXXXX\n" % name[:-6])
+        os.remove(name)
+
+
 def running(pid):
     """The command name of the process, or None once it has ended (a zombie has ended)."""
     try:
@@ -304,7 +344,9 @@ def main():
     parser.add_argument("--fixture")
     parser.add_argument("--input", action="append", default=[])
     parser.add_argument("--binding-file", action="append", default=[])
-    parser.add_argument("--interrupt", choices=("INT", "TERM"))
+    parser.add_argument("--hard-link", action="append", default=[])
+    parser.add_argument("--interrupt", choices=("INT", "TERM", "KILL"))
+    parser.add_argument("--left")
     parser.add_argument("--interrupt-when")
     parser.add_argument("--stdout")
     parser.add_argument("--measure", action="append", default=[])
@@ -322,6 +364,8 @@ def main():
             measure(path)
         sys.stderr.buffer.write(stderr)
         remove_temporary_files_left(log)
+        if args.left:
+            remove_files_left(args.left)
         stop_processes_left(pid_log)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)

@@ -1,4 +1,4 @@
-[cc.begin] header_check=<hTIMEhPIDhN_h> header_file=<"sub/s_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<sub/s_iUtils>
+[cc.begin] header_check=<hTIMEhPIDhN_h> header_file=<"s_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<sub/s_iUtils>
 [cc.clone.interface] interface_name=<Genuine> return_type=<ret(NT_interface Genuine)> arg_type=<in(NT_interface Genuine)>
 [cc.compare.interface] interface_name=<Genuine> return_type=<ret(NT_interface Genuine)> arg_type=<in(NT_interface Genuine)>
 [cc.class.begin] class_name=<Genuine_i>

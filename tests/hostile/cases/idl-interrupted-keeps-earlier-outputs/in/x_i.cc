@@ -1,0 +1,1 @@
+// x_i.cc of an earlier run

@@ -1,0 +1,1 @@
+// x_i.hh of an earlier run
