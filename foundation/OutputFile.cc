@@ -113,12 +113,28 @@ void OutputFile::close() {
     write_failed(finalPath);
 }
 
-void OutputFile::commit() {
+bool OutputFile::rename_over_final_name() {
   if (!temporaryMade)
-    return;
+    return true;
   if (rename(temporaryPath, finalPath.aschar()) != 0)
-    write_failed(finalPath);
+    return false;
   temporaryMade = 0;
+  return true;
+}
+
+void OutputFile::commit(std::initializer_list<OutputFile *> files) {
+  const sigset_t previous = hold_fatal_signals();
+  OutputFile *failure = nullptr;
+  for (OutputFile *output : files) {
+    if (!failure && !output->rename_over_final_name())
+      failure = output;
+  }
+  const int error = errno;
+  allow_fatal_signals(previous);
+  if (failure) {
+    errno = error;
+    write_failed(failure->finalPath);
+  }
 }
 
 void OutputFile::discard() {

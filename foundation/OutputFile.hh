@@ -9,6 +9,7 @@
 #include <signal.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "foundation/Dstr.hh"
 
@@ -28,8 +29,9 @@ public:
   FILE *create();
   // Flushes and closes the stream; a write error is fatal ("can't write P").
   void close();
-  // Renames the closed temporary file over the final name; a failure is fatal.
-  void commit();
+  // Renames the closed temporary files over their final names, with the fatal signals held so
+  // that no signal comes between two renames; a failure is fatal.
+  static void commit(std::initializer_list<OutputFile *> files);
   // Closes the stream and removes the temporary file, if there are any.
   void discard();
   // Removes the temporary file if there is one; safe in a signal handler.
@@ -41,6 +43,8 @@ public:
 
 private:
   bool is_null_device() const;
+  // Renames the temporary file; false, with errno set, on failure.
+  bool rename_over_final_name();
 
   Dstr finalPath;
   // The temporary file's name; valid while temporaryMade is set. A buffer of its own, so that a

@@ -209,14 +209,11 @@ void remove_outputs_on_signal(int) {
 }
 
 // Closes both outputs, a write error being fatal while both can still be removed, and then puts
-// the two in place together: a signal cannot come between the two renames.
+// the two in place together.
 void close_outputs() {
   header.close();
   source.close();
-  const sigset_t previous = hold_fatal_signals();
-  header.commit();
-  source.commit();
-  allow_fatal_signals(previous);
+  OutputFile::commit({&header, &source});
   release_fatal_signals();
 }
 

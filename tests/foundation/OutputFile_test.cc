@@ -56,7 +56,7 @@ TEST_F(OutputFileTest, FinalNameHoldsTheEarlierFileUntilCommit) {
   write_output(output, "x.cc", "new text\n");
   output.close();
   EXPECT_EQ("earlier run\n", read("x.cc"));
-  output.commit();
+  OutputFile::commit({&output});
   EXPECT_EQ("new text\n", read("x.cc"));
   EXPECT_EQ("x.cc", listing());
 }
@@ -76,7 +76,7 @@ TEST_F(OutputFileTest, SymlinkIsReplacedAndItsTargetKept) {
   OutputFile output;
   write_output(output, "x.cc", "new text\n");
   output.close();
-  output.commit();
+  OutputFile::commit({&output});
   EXPECT_EQ("kept\n", read("target"));
   EXPECT_EQ("new text\n", read("x.cc"));
   EXPECT_FALSE(std::filesystem::is_symlink(path("x.cc")));
@@ -87,7 +87,7 @@ TEST_F(OutputFileTest, NewFileGetsTheModeOfAnyNewFile) {
   OutputFile output;
   write_output(output, "x.cc", "text\n");
   output.close();
-  output.commit();
+  OutputFile::commit({&output});
   umask(previous);
   struct stat st;
   ASSERT_EQ(0, stat(path("x.cc").c_str(), &st));
