@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 extern "C" [[noreturn]] void __real_exit(int status);
@@ -65,15 +66,30 @@ int run_until_exit(const std::function<void()> &body) {
   return returned_normally;
 }
 
+namespace {
+
+std::string made_scratch_directory;
+
+// At the end of the process; scripts/fuzz removes what a process that crashed or was killed
+// leaves, with the folder it gives as TMPDIR.
+void remove_scratch_directory() {
+  std::error_code ignored;
+  std::filesystem::remove_all(made_scratch_directory, ignored);
+}
+
+}  // namespace
+
 const std::string &scratch_directory() {
-  static std::string directory;
-  if (!directory.empty())
-    return directory;
-  char name[] = "/tmp/nuxc-fuzz-XXXXXX";
-  if (mkdtemp(name) == nullptr || chdir(name) != 0)
+  if (!made_scratch_directory.empty())
+    return made_scratch_directory;
+  const char *root = getenv("TMPDIR");
+  std::string name = std::string(root != nullptr && root[0] != '\0' ? root : "/tmp") +
+                     "/nuxc-fuzz-XXXXXX";
+  if (mkdtemp(&name[0]) == nullptr || chdir(name.c_str()) != 0)
     finding("cannot make the scratch directory");
-  directory = std::string(name) + "/";
-  return directory;
+  made_scratch_directory = name + "/";
+  atexit(remove_scratch_directory);
+  return made_scratch_directory;
 }
 
 FILE *open_bytes(const uint8_t *data, size_t size) {

@@ -21,8 +21,9 @@ const int returned_normally = -1;
 // the ended code left open are closed.
 int run_until_exit(const std::function<void()> &body);
 
-// A directory private to this process, made on first use and made the working directory, so
-// that relative names the input mentions stay inside it. Ends in "/".
+// A directory private to this process, made in TMPDIR (or /tmp) on first use and made the working
+// directory, so that relative names the input mentions stay inside it; removed when the process
+// exits. Ends in "/".
 const std::string &scratch_directory();
 
 // A stream reading the bytes; the caller closes it.
