@@ -3,13 +3,16 @@
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
     hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--hard-link FILE=TARGET]...
-               [--binding-file KEY=NAME]... [--interrupt SIGNAL [--interrupt-when PATTERN]]
+               [--symlink FILE=TARGET]... [--folder PATH=MODE]... [--binding-file KEY=NAME]... [--interrupt SIGNAL [--interrupt-when PATTERN]]
                [--left PATTERN] [--stdout PATH] [--measure FILE]... [--sort-stderr] -- PROGRAM ARGUMENT...
 
 --fixture copies the files of tests/hostile/fixtures/NAME into the working directory, --input
-writes the input NAME of the table below to FILE there ("fifo" makes a named pipe), and
---hard-link makes FILE a second name of TARGET; all are removed after the run, unless the run
-put a file of its own in their place, so that the case's out/ holds only what the program wrote.
+writes the input NAME of the table below to FILE there ("fifo" makes a named pipe),
+--hard-link makes FILE a second name of TARGET, --symlink makes FILE a symbolic link to TARGET
+(such as /dev/zero), and --folder makes an empty folder PATH with the octal MODE (such as 0333,
+which lets nobody list it); all are removed after the run, unless the run put a file of its own
+in their place, so that the case's out/ holds only what the program wrote, and each file the run
+left in such a folder is reported.
 --binding-file lays the input NAME over a private copy of the binding (NUXC_BINDING) as KEY; the
 name "directory" makes KEY a directory, and "fifo" a named pipe that nobody writes, on which the
 program waits. --interrupt sends SIGNAL (INT, TERM or KILL) to the program while its
@@ -119,10 +122,10 @@ INPUTS = {
     "qor-nul-bytes": lambda: b"c acct::deposit In: {{1, 0}, \"a\0b\"}\nc acct::balance\n",
     "qor-every-byte": every_byte,
     "qor-unterminated-string": lambda: 'c acct::deposit In: {{1, 0}, "never closed}\n',
+    "qor-balance": lambda: "c acct::balance Out: {5}\n",
     "qor-variable-names": lambda: ('c acct::deposit In: {{1, 0}, "LEFTARG"}\n'
                                    'c acct::deposit In: {{2, 0}, "RIGHTARG and CLASS_NAME"}\n'
                                    'c acct::deposit In: {{3, 0}, "VALUE of QOR_FILE"}\n'),
-    "qor-balance": lambda: "c acct::balance Out: {5}\n",
     # A QOR file that compiles (run by bench/hostile_inputs.py).
     "qor-long-string": lambda: 'c acct::deposit In: {{1, 0}, "' + "s" * TEN_MB + '"}\n',
     # Binding files.
@@ -220,6 +223,15 @@ def make_inputs(args):
         path, target = given.split("=", 1)
         os.link(target, path)
         names.append(path)
+    for given in args.symlink:
+        path, target = given.split("=", 1)
+        os.symlink(target, path)
+        names.append(path)
+    for given in args.folder:
+        path, mode = given.split("=", 1)
+        os.mkdir(path)
+        os.chmod(path, int(mode, 8))
+        names.append(path)
     return [(name, identity(name)) for name in names]
 
 
@@ -232,10 +244,19 @@ def identity(path):
 
 
 def remove_inputs(made):
-    """Removes what make_inputs made, where the run has not put a file of its own instead."""
+    """Removes what make_inputs made, where the run has not put a file of its own instead;
+    returns the names of what the run left in the folders."""
+    left = []
     for name, made_as in made:
-        if identity(name) == made_as:
+        if identity(name) != made_as:
+            continue
+        if os.path.isdir(name) and not os.path.islink(name):
+            os.chmod(name, 0o700)
+            left += [os.path.join(name, entry) for entry in sorted(os.listdir(name))]
+            shutil.rmtree(name)
+        else:
             os.remove(name)
+    return left
 
 
 def run(args, scratch):
@@ -251,6 +272,7 @@ def run(args, scratch):
     program = args.command[0]
     executable = os.path.join(args.bin, program) if program in ("nuxc", "depwrite") else program
     made = make_inputs(args)
+    left = []
     try:
         with open(args.stdout or os.path.join(scratch, "stdout"), "wb") as out, \
                 open(os.path.join(scratch, "stderr"), "wb") as err:
@@ -263,7 +285,7 @@ def run(args, scratch):
                 process.send_signal(getattr(signal, "SIG" + args.interrupt))
             status = process.wait()
     finally:
-        remove_inputs(made)
+        left = remove_inputs(made)
     outputs = []
     for stream in ("stdout", "stderr"):
         path = os.path.join(scratch, stream)
@@ -272,7 +294,7 @@ def run(args, scratch):
         if binding:
             data = data.replace(binding.encode(), b"$BINDING")
         outputs.append(data)
-    return status, outputs, env["HOSTILE_TEMP_LOG"], env["HOSTILE_PID_LOG"]
+    return status, outputs, left, env["HOSTILE_TEMP_LOG"], env["HOSTILE_PID_LOG"]
 
 
 def measure(path):
@@ -345,6 +367,8 @@ def main():
     parser.add_argument("--input", action="append", default=[])
     parser.add_argument("--binding-file", action="append", default=[])
     parser.add_argument("--hard-link", action="append", default=[])
+    parser.add_argument("--symlink", action="append", default=[])
+    parser.add_argument("--folder", action="append", default=[])
     parser.add_argument("--interrupt", choices=("INT", "TERM", "KILL"))
     parser.add_argument("--left")
     parser.add_argument("--interrupt-when")
@@ -355,7 +379,7 @@ def main():
     args = parser.parse_args()
     scratch = tempfile.mkdtemp(prefix="nuxc-hostile-")
     try:
-        status, (stdout, stderr), log, pid_log = run(args, scratch)
+        status, (stdout, stderr), left, log, pid_log = run(args, scratch)
         if args.sort_stderr:
             stderr = b"".join(sorted(stderr.splitlines(keepends=True)))
         sys.stdout.buffer.write(stdout)
@@ -363,6 +387,8 @@ def main():
         for path in args.measure:
             measure(path)
         sys.stderr.buffer.write(stderr)
+        for name in left:
+            sys.stderr.write("hostile: left behind: %s\n" % name)
         remove_temporary_files_left(log)
         if args.left:
             remove_files_left(args.left)

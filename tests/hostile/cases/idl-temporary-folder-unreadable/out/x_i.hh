@@ -1,0 +1,14 @@
+[hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"x_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<x_iUtils>
+[hh.clone] return_type=<ret(NT_interface A)> arg_type=<in(NT_interface A)> interface_name=<A> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
+[hh.compare] return_type=<ret(NT_interface A)> arg_type=<in(NT_interface A)> interface_name=<A> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
+
+[hh.class.begin] class_name=<A_i>
+[hh.class.members.begin] class_name=<A_i>
+[hh.class.constructor.begin] return_type=<> function_name=<A_i> class_name=<A_i>
+[hh.class.member.end] class_name=<A_i>
+[hh.class.member.begin] return_type=<void> function_name=<f> class_name=<A_i>
+[hh.arglist] arglist=<[cchh.argument] arg_type=<env_t&> arg_name=<env>
+>
+[hh.class.member.end] class_name=<A_i>
+[hh.class.end] class_name=<A_i>
+[hh.end] header_check=<hTIMEhPIDhN_h>
