@@ -188,6 +188,8 @@ void idl_parse_line_and_file(const char *text) {
   // the name the user gave, not the temporary copy's, which is gone by the time anyone reads it.
   UTL_String *given = idl_global->main_filename();
   idl_global->set_filename(mainFile && given != nullptr ? given : file);
+  if (!mainFile)
+    idl_global->note_read_file(name);
   if (!idl_global->in_main_file() && idl_global->import())
     idl_global->store_include_file_name(new UTL_String(last_component(name.c_str())));
 }

@@ -5,6 +5,8 @@
 #ifndef FRONTEND_UTL_GLOBAL_HH
 #define FRONTEND_UTL_GLOBAL_HH
 
+#include <set>
+#include <string>
 #include <vector>
 
 #include "frontend/ast_expression.hh"
@@ -199,6 +201,11 @@ public:
 
   bool seen_include_file_before(UTL_String *n);
 
+  // The files other than the main one that the preprocessor's line markers named (those the IDL
+  // file included), each once, named as the markers name them.
+  const std::set<std::string> &read_files() { return pd_read_files; }
+  void note_read_file(const std::string &name) { pd_read_files.insert(name); }
+
   // The forward interface declarations of this run, in the order they were met.
   std::vector<AST_InterfaceFwd *> &fwd_interfaces() { return pd_fwd_interfaces; }
   // Whether the parser met a syntax error that no error rule has reported yet.
@@ -232,6 +239,7 @@ private:
   // then neither extended in place nor freed.
   unsigned long pd_n_alloced_file_names = 0;
   ParseState pd_parse_state = PS_NoState;
+  std::set<std::string> pd_read_files;
   std::vector<AST_InterfaceFwd *> pd_fwd_interfaces;
   bool pd_syntax_error_pending = false;
 };

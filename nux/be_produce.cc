@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -130,9 +131,9 @@ void write_in_large_blocks(FILE *hh, FILE *cc) {
 }
 
 // The outputs must not take the place of an input or of each other: the input would be lost,
-// and one output would replace the other. An output named as the script comes of the binding's
-// extensions; other names of an input are caught by OutputFile. The QOR files that "use" lines
-// read are checked when they are read.
+// and one output would replace the other. The inputs are the script, the IDL file and the files
+// it included; the QOR files that "use" lines read are checked when they are read. An output
+// named as the script comes of the binding's extensions; OutputFile catches the rest.
 void check_output_names(const Dstr &script, AST_Decl *root) {
   for (const Dstr *output : {&ccfilename, &hfilename}) {
     if (*output == script)
@@ -144,8 +145,12 @@ void check_output_names(const Dstr &script, AST_Decl *root) {
   header.set_path(hfilename);
   source.set_path(ccfilename);
   OutputFile::check_not_an_output(script, "NUX script");
-  if (root)
+  if (root) {
     OutputFile::check_not_an_output(Dstr(root->file_name()->get_string()), "IDL file");
+    for (const std::string &included : idl_global->read_files())
+      OutputFile::check_not_an_output(Dstr(included.c_str()),
+                                      join_pieces("IDL file ", included.c_str()).aschar());
+  }
   if (hfilename == ccfilename)
     FatalError(explain("the binding's extensions give the header and the source file one name, ",
                        ccfilename),

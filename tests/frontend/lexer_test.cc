@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,8 @@ TEST_F(LexerTest, LineMarkersSetPositionAndMainFile) {
   EXPECT_STREQ("standard input", idl_global->filename()->get_string());
   ASSERT_EQ(2u, idl_global->n_include_file_names());
   EXPECT_STREQ("stdc-predef.h", idl_global->include_file_names()[0]->get_string());
+  EXPECT_EQ((std::set<std::string>{"/usr/include/stdc-predef.h", "standard input"}),
+            idl_global->read_files());
 }
 
 TEST_F(LexerTest, PragmasSwitchImportOrWaitForTheNextDeclaration) {
