@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "foundation/FatalError.hh"
+#include "foundation/InputLine.hh"
 
 // One template line, without its newline, and where names occur in it.
 struct BindingLine {
@@ -43,13 +44,13 @@ bool is_comment_line(const Dstr &line) {
   return before.noTrailingWhitespace().length() == 0;
 }
 
-// Reads the template lines of f: the comment header is dropped, and so is an empty line that
-// ends it.
-BindingLine *read_template_lines(FILE *f) {
+// Reads the template lines of f, named path: the comment header is dropped, and so is an empty
+// line that ends it.
+BindingLine *read_template_lines(FILE *f, const Dstr &path) {
   BindingLine *first = nullptr;
   BindingLine **tail = &first;
   bool inHeader = true;
-  for (Dstr line; !line.getline(f).isNull();) {
+  for (Dstr line; read_input_line(f, line, path);) {
     if (inHeader && is_comment_line(line))
       continue;
     const bool endsHeader = inHeader;
@@ -89,7 +90,7 @@ const BindingFile *CodeGenerator::load_binding_file(const char *name) {
     FatalError(explain("the binding has no template ", name, ": ", strerror(error)),
                "can't open ", path, " for reading");
   }
-  BindingLine *lines = read_template_lines(f);
+  BindingLine *lines = read_template_lines(f, path);
   // A file that opens but cannot be read, such as a directory, is not an empty template.
   if (ferror(f))
     FatalError(explain("cannot read the binding's template ", name, ": ", strerror(errno)),

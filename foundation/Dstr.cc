@@ -2,7 +2,9 @@
 // allocator because growth resizes them with realloc; a block grows by doubling and never shrinks.
 #include "foundation/Dstr.hh"
 
+#include <algorithm>
 #include <cassert>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -268,11 +270,25 @@ int Dstr::strstr(const char *needle) const {
 Dstr &Dstr::getline(FILE *f) {
   static char *line = nullptr;
   static size_t capacity = 0;
-  const ssize_t n = ::getline(&line, &capacity, f);
-  if (n < 0)
+  size_t length = 0;
+  int c;
+  while ((c = getc_unlocked(f)) != EOF && c != '\n') {
+    if (length == longestLine) {
+      errno = EFBIG;
+      return *this = nullptr;
+    }
+    if (length + 1 >= capacity) {
+      capacity = capacity == 0 ? 128 : std::min(2 * capacity, longestLine + 1);
+      line = static_cast<char *>(realloc(line, capacity));
+      assert(line != nullptr);
+    }
+    line[length++] = static_cast<char>(c);
+  }
+  if (c == EOF && (length == 0 || ferror(f)))
     return *this = nullptr;
-  if (n > 0 && line[n - 1] == '\n')
-    line[n - 1] = '\0';
+  if (line == nullptr)
+    return *this = "";
+  line[length] = '\0';
   return *this = line;
 }
 

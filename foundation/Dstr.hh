@@ -74,9 +74,13 @@ public:
   int strstr(const Dstr &needle) const;
   int strstr(const char *needle) const;
 
-  // Reads the next line of f, of any length, without its newline; null at end of file. A NUL
-  // byte ends the text kept, not the line.
+  // Reads the next line of f, without its newline; null at end of file or on a read error
+  // (ferror tells), and null with errno set to EFBIG for a line longer than longestLine bytes,
+  // which is left read in part. A NUL byte ends the text kept, not the line.
   Dstr &getline(FILE *f);
+  // 64 MB: enough for any line a person or a generator writes, and a bound on the memory that
+  // the endless line of a file such as /dev/zero takes.
+  static const size_t longestLine = size_t(64) << 20;
 
 private:
   void grow_and_append(const char *s, unsigned int n);

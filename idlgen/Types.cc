@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/FatalError.hh"
+#include "foundation/InputLine.hh"
 #include "foundation/IgnorableError.hh"
 #include "frontend/ast_array.hh"
 #include "frontend/ast_predefined_type.hh"
@@ -72,7 +73,7 @@ Types::Types(const Dstr &binding, Replacements *reps_in) : reps(reps_in), names(
                "Can't open ", path, " for reading");
   }
   int number = 0;
-  for (Dstr line; !line.getline(f).isNull();)
+  for (Dstr line; read_input_line(f, line, path);)
     read_line(line, ++number, path);
   // A read error would otherwise leave the rest of the map silently empty.
   const bool failed = ferror(f) != 0;

@@ -12,6 +12,7 @@
 
 #include "foundation/FatalError.hh"
 #include "foundation/IgnorableError.hh"
+#include "foundation/InputLine.hh"
 #include "foundation/KeptUntilExit.hh"
 #include "foundation/NearestName.hh"
 #include "idlgen/Types.hh"
@@ -418,7 +419,7 @@ void NUX::do_nux_file(const Files &files, unsigned long *serialnum, AST_Decl *ro
   lineNumber = 0;
   // The line of the "begin inline" of the open inline block, 0 outside one.
   int inlineLine = 0;
-  for (Dstr line; !line.getline(files.script).isNull();) {
+  for (Dstr line; read_input_line(files.script, line, scriptName);) {
     set_line(++lineNumber);
     Arguments a;
     const int code = parser.parse(line, a.a1, a.a2, a.a3, a.a4, a.a5, a.a6);

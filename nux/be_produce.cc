@@ -19,6 +19,7 @@
 
 #include "foundation/FatalError.hh"
 #include "foundation/FatalSignals.hh"
+#include "foundation/InputLine.hh"
 #include "foundation/KeptUntilExit.hh"
 #include "foundation/OutputFile.hh"
 #include "frontend/ast_module.hh"
@@ -69,7 +70,7 @@ void read_extensions(const Dstr &binding, Dstr &source, Dstr &header) {
   }
   Dstr *const wanted[] = {&source, &header};
   unsigned int found = 0;
-  for (Dstr line; found < 2 && !line.getline(f).isNull();) {
+  for (Dstr line; found < 2 && read_input_line(f, line, path);) {
     if (line[0] != '#')
       *wanted[found++] = line;
   }
