@@ -3,8 +3,9 @@
 tests/hostile/cases, and checks that the run left no temporary file behind.
 
     hostile.py --bin BUILD [--fixture NAME] [--input FILE=NAME]... [--hard-link FILE=TARGET]...
-               [--symlink FILE=TARGET]... [--folder PATH=MODE]... [--binding-file KEY=NAME]... [--interrupt SIGNAL [--interrupt-when PATTERN]]
-               [--left PATTERN] [--stdout PATH] [--measure FILE]... [--sort-stderr] -- PROGRAM ARGUMENT...
+               [--symlink FILE=TARGET]... [--folder PATH=MODE]... [--binding-file KEY=NAME]...
+               [--interrupt SIGNAL [--interrupt-when PATTERN]] [--left PATTERN] [--stdout PATH]
+               [--measure FILE]... [--sort-stderr] -- PROGRAM ARGUMENT...
 
 --fixture copies the files of tests/hostile/fixtures/NAME into the working directory, --input
 writes the input NAME of the table below to FILE there ("fifo" makes a named pipe),
@@ -20,11 +21,11 @@ preprocessor runs, or, with --interrupt-when, once a file whose name matches the
 exists in the working directory and the program waits (on such a pipe). --left reports the files
 matching PATTERN that the run left in the working directory, the last six characters of each
 name shown as XXXXXX, and removes them. --stdout sends the program's standard output to PATH
-(such as /dev/full) instead of the wrapper's. --measure prints, after the program's standard output, the
-number of lines of the output FILE and the length of its longest line, and removes FILE, for
-outputs too large to keep as expectations. --sort-stderr sorts the lines of its standard
-error, for a program that reports in the order of a directory listing. PROGRAM nuxc or depwrite
-is the built program (argv[0] stays the bare name, as in run_case.py).
+(such as /dev/full) instead of the wrapper's. --measure prints, after the program's standard
+output, the number of lines of the output FILE and the length of its longest line, and removes
+FILE, for outputs too large to keep as expectations. --sort-stderr sorts the lines of its
+standard error, for a program that reports in the order of a directory listing. PROGRAM nuxc or
+depwrite is the built program (argv[0] stays the bare name, as in run_case.py).
 
 The preprocessor tests/hostile/cpp (HOSTILE_CPP chooses what it does) records the names of nuxc's
 two temporary files and the processes it runs; after the run each file still on disk, and each
