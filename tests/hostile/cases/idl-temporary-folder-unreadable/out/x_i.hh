@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"x_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<x_iUtils>
+[hh.include.idl] idl_basename=<x>
 [hh.clone] return_type=<ret(NT_interface A)> arg_type=<in(NT_interface A)> interface_name=<A> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_interface A)> arg_type=<in(NT_interface A)> interface_name=<A> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 

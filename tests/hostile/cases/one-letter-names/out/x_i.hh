@@ -1,4 +1,5 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"x_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<x_iUtils>
+[hh.include.idl] idl_basename=<x>
 [hh.declare.include] interface_name=<A> server_identifier=<a> hhfile=<x.hh>
 [hh.declare] interface_name=<A> server_identifier=<a>
 [hh.declare.include] interface_name=<A> server_identifier=<b> hhfile=<x.hh>

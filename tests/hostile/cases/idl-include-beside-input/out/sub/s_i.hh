@@ -1,4 +1,6 @@
 [hh.begin] header_check=<hTIMEhPIDhN_h> header_file=<"s_i.hh"> ztime=<YYYY-MM-DD HH:MM:SSZ> timestamp=<YYYY-MM-DD HH:MM:SS> utilclass=<sub/s_iUtils>
+[hh.include.idl.imported] idl_basename=<types>
+[hh.include.idl] idl_basename=<s>
 [hh.clone] return_type=<ret(NT_interface Genuine)> arg_type=<in(NT_interface Genuine)> interface_name=<Genuine> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 [hh.compare] return_type=<ret(NT_interface Genuine)> arg_type=<in(NT_interface Genuine)> interface_name=<Genuine> define_id=<DEFINE_ID> altdefid=<ALTDEFID>
 
