@@ -9,6 +9,7 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_wide_string.hh"
 
 AST_PredefinedType *AST_Generator::create_predefined_type(AST_PredefinedType::PredefinedType t,
                                                           UTL_IdList *n, UTL_StrList *p) {
@@ -121,4 +122,8 @@ AST_String *AST_Generator::create_wstring(AST_Expression *ms) { return new AST_S
 
 AST_Typedef *AST_Generator::create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) {
   return new AST_Typedef(bt, n, p);
+}
+
+AST_WideString *AST_Generator::create_wide_string(AST_Expression *ms) {
+  return new AST_WideString(ms);
 }

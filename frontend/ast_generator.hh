@@ -10,6 +10,7 @@
 #include "frontend/ast_union_label.hh"
 
 class AST_Root;
+class AST_WideString;
 class UTL_ExprList;
 
 class AST_Generator {
@@ -54,6 +55,7 @@ public:
   virtual AST_String *create_string(AST_Expression *ms);
   virtual AST_String *create_wstring(AST_Expression *ms);
   virtual AST_Typedef *create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrList *p);
+  virtual AST_WideString *create_wide_string(AST_Expression *ms);
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_wide_string.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
@@ -82,25 +83,10 @@ AST_Typedef *AST_Module::fe_add_typedef(AST_Typedef *t) {
 
 void AST_Root::dump(std::ostream &o) { UTL_Scope::dump(o); }
 
-void AST_Root::add_anonymous_type(AST_Decl *t) {
-  t->set_name(create_scoped_name("local type"));
-  add_to_local_types(t);
-}
+AST_Sequence *AST_Root::fe_add_sequence(AST_Sequence *s) { return add_anonymous_type(s); }
 
-AST_Sequence *AST_Root::fe_add_sequence(AST_Sequence *s) {
-  if (s != nullptr)
-    add_anonymous_type(s);
-  return s;
-}
+AST_String *AST_Root::fe_add_string(AST_String *s) { return add_anonymous_type(s); }
 
-AST_String *AST_Root::fe_add_string(AST_String *s) {
-  if (s != nullptr)
-    add_anonymous_type(s);
-  return s;
-}
+AST_Array *AST_Root::fe_add_array(AST_Array *a) { return add_anonymous_type(a); }
 
-AST_Array *AST_Root::fe_add_array(AST_Array *a) {
-  if (a != nullptr)
-    add_anonymous_type(a);
-  return a;
-}
+AST_WideString *AST_Root::fe_add_wide_string(AST_WideString *s) { return add_anonymous_type(s); }

@@ -5,6 +5,7 @@
 #define FRONTEND_AST_MODULE_HH
 
 #include "frontend/ast_decl.hh"
+#include "frontend/utl_idlist.hh"
 #include "frontend/utl_scope.hh"
 
 class AST_Module : public AST_Decl, public UTL_Scope {
@@ -46,6 +47,7 @@ public:
   AST_Sequence *fe_add_sequence(AST_Sequence *s) override;
   AST_String *fe_add_string(AST_String *s) override;
   AST_Array *fe_add_array(AST_Array *a) override;
+  AST_WideString *fe_add_wide_string(AST_WideString *s) override;
 
   static AST_Root *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Root>(d, {NT_root});
@@ -55,7 +57,14 @@ public:
   }
 
 private:
-  void add_anonymous_type(AST_Decl *t);
+  // Renames t "local type" and keeps it; null gives null.
+  template <class T> T *add_anonymous_type(T *t) {
+    if (t != nullptr) {
+      t->set_name(create_scoped_name("local type"));
+      add_to_local_types(t);
+    }
+    return t;
+  }
 };
 
 #endif

@@ -1,5 +1,6 @@
 // AST_Type: the declarations that can be used as types; AST_ConcreteType: the types that are
-// not interfaces or typedefs (predefined, struct, union, enum, array, sequence, string).
+// not interfaces or typedefs (predefined, struct, union, enum, array, sequence, string, wide
+// string).
 #ifndef FRONTEND_AST_TYPE_HH
 #define FRONTEND_AST_TYPE_HH
 
@@ -10,7 +11,7 @@ public:
   static AST_Type *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Type>(d, {NT_interface, NT_interface_fwd, NT_except, NT_union,
                                    NT_struct, NT_enum, NT_string, NT_array, NT_sequence,
-                                   NT_typedef, NT_pre_defined});
+                                   NT_typedef, NT_pre_defined, NT_wstring});
   }
 
 protected:
@@ -21,7 +22,8 @@ class AST_ConcreteType : public AST_Type {
 public:
   static AST_ConcreteType *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_ConcreteType>(d, {NT_except, NT_union, NT_struct, NT_enum, NT_string,
-                                           NT_array, NT_sequence, NT_pre_defined});
+                                           NT_array, NT_sequence, NT_pre_defined,
+                                           NT_wstring});
   }
 
 protected:

@@ -17,6 +17,7 @@
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_union_label.hh"
+#include "frontend/ast_wide_string.hh"
 
 class be_predefined_type : public AST_PredefinedType {
 public:
@@ -166,6 +167,13 @@ public:
   using AST_Typedef::AST_Typedef;
 
   static be_typedef *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_typedef *>(d); }
+};
+
+class be_wide_string : public AST_WideString {
+public:
+  using AST_WideString::AST_WideString;
+
+  static be_wide_string *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_wide_string *>(d); }
 };
 
 #endif

@@ -114,3 +114,7 @@ AST_String *be_generator::create_wstring(AST_Expression *ms) { return new be_str
 AST_Typedef *be_generator::create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) {
   return new be_typedef(bt, n, p);
 }
+
+AST_WideString *be_generator::create_wide_string(AST_Expression *ms) {
+  return new be_wide_string(ms);
+}

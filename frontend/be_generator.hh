@@ -44,6 +44,7 @@ public:
   AST_String *create_string(AST_Expression *ms) override;
   AST_String *create_wstring(AST_Expression *ms) override;
   AST_Typedef *create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) override;
+  AST_WideString *create_wide_string(AST_Expression *ms) override;
 };
 
 #endif

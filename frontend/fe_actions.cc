@@ -13,6 +13,7 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_wide_string.hh"
 #include "frontend/fe_declarator.hh"
 #include "frontend/fe_interface_header.hh"
 #include "frontend/utl_error.hh"
@@ -388,6 +389,21 @@ AST_Decl *fe_string(E *bound, long width) {
 }
 
 AST_Decl *fe_unbounded_string(long width) { return fe_string(gen()->create_expr(0UL), width); }
+
+AST_Decl *fe_wide_char_type() {
+  static char wchar[] = "wchar";
+  Identifier name(wchar);
+  UTL_Scope *root = scopes()->bottom();
+  return root == nullptr ? nullptr : root->lookup_by_name_local(&name, false);
+}
+
+AST_Decl *fe_wide_string(E *bound) {
+  if (bound == nullptr || !is_valid_bound(bound))
+    return nullptr;
+  return idl_global->root()->fe_add_wide_string(gen()->create_wide_string(bound));
+}
+
+AST_Decl *fe_unbounded_wide_string() { return fe_wide_string(gen()->create_expr(0UL)); }
 
 // Declarators.
 

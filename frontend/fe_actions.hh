@@ -78,6 +78,10 @@ AST_Decl *fe_sequence(AST_Decl *element, AST_Expression *bound);
 AST_Decl *fe_unbounded_sequence(AST_Decl *element);
 AST_Decl *fe_string(AST_Expression *bound, long width);
 AST_Decl *fe_unbounded_string(long width);
+// The standard wide types: the predefined wchar, and wstring.
+AST_Decl *fe_wide_char_type();
+AST_Decl *fe_wide_string(AST_Expression *bound);
+AST_Decl *fe_unbounded_wide_string();
 
 // Declarators.
 FE_Declarator *fe_simple_declarator(Identifier *id);

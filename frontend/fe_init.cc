@@ -34,6 +34,8 @@ static const PredefinedName predefined_names[] = {
     {"any", AST_PredefinedType::PREDEF_ANY},
     {"boolean", AST_PredefinedType::PREDEF_BOOLEAN},
     {"void", AST_PredefinedType::PREDEF_VOID},
+    // The standard spelling of the wide character; wchar_t above is the older one.
+    {"wchar", AST_PredefinedType::PREDEF_WCHAR},
 };
 
 // Reserved names, entered as pseudo types after the predefined ones.

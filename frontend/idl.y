@@ -65,6 +65,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %token CONST MODULE INTERFACE TYPEDEF LONG SHORT UNSIGNED DOUBLE FLOAT CHAR WCHAR OCTET BOOLEAN
 %token STRUCT UNION SWITCH ENUM SEQUENCE STRING WSTRING EXCEPTION CASE DEFAULT READONLY
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
+%token WIDE_CHAR WIDE_STRING
 %token <ival> INTEGER_LITERAL
 %token <sval> STRING_LITERAL
 %token <cval> CHARACTER_LITERAL
@@ -82,6 +83,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %type <dcval> type_spec simple_type_spec template_type_spec constructed_type_spec
 %type <dcval> switch_type_spec op_type_spec struct_type union_type enum_type
 %type <dcval> sequence_type_spec seq_head string_type_spec wstring_type_spec array_declarator
+%type <dcval> wide_char_type wide_string_type_spec
 %type <deval> declarator simple_declarator complex_declarator
 %type <dlval> at_least_one_declarator declarators
 %type <elval> at_least_one_array_dim array_dims
@@ -202,6 +204,8 @@ const_type
         | floating_pt_type
         | string_type_spec { $$ = E::EXPR_STRING; }
         | wstring_type_spec { $$ = E::EXPR_WSTRING; }
+        | WIDE_CHAR { $$ = E::EXPR_WCHAR; }
+        | wide_string_type_spec { $$ = E::EXPR_WSTRING; }
         | scoped_name { $$ = fe_const_type_of_name($1); }
         ;
 
@@ -286,6 +290,7 @@ type_spec
 
 simple_type_spec
         : base_type_spec { $$ = fe_primitive_type($1); }
+        | wide_char_type
         | template_type_spec
         | scoped_name { $$ = fe_type_of_name($1); }
         ;
@@ -303,6 +308,7 @@ template_type_spec
         : sequence_type_spec
         | string_type_spec
         | wstring_type_spec
+        | wide_string_type_spec
         ;
 
 constructed_type_spec
@@ -358,6 +364,8 @@ char_type
         | WCHAR { $$ = E::EXPR_WCHAR; }
         ;
 
+wide_char_type : WIDE_CHAR { $$ = fe_wide_char_type(); } ;
+
 octet_type : OCTET { $$ = E::EXPR_OCTET; } ;
 
 boolean_type : BOOLEAN { $$ = E::EXPR_BOOL; } ;
@@ -403,6 +411,7 @@ switch_type_spec
         | char_type { $$ = fe_primitive_type($1); }
         | octet_type { $$ = fe_primitive_type($1); }
         | boolean_type { $$ = fe_primitive_type($1); }
+        | wide_char_type
         | enum_type
         | scoped_name { $$ = fe_discriminator_of_name($1); }
         ;
@@ -490,6 +499,15 @@ wstring_type_spec
         ;
 
 wstring_head : WSTRING { set_state(G::PS_StringSeen); } ;
+
+wide_string_type_spec
+        : wide_string_head '<' { set_state(G::PS_StringSqSeen); }
+          positive_int_expr { set_state(G::PS_StringExprSeen); }
+          '>' { set_state(G::PS_StringQsSeen); $$ = fe_wide_string($4); }
+        | wide_string_head { set_state(G::PS_StringCompleted); $$ = fe_unbounded_wide_string(); }
+        ;
+
+wide_string_head : WIDE_STRING { set_state(G::PS_StringSeen); } ;
 
 array_declarator
         : id { set_state(G::PS_ArrayIDSeen); }

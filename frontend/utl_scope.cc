@@ -13,6 +13,7 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_wide_string.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
@@ -282,6 +283,7 @@ AST_Decl *UTL_Scope::add_by_node_type(AST_Decl *d) {
   case AST_Decl::NT_string: return add_string(AST_String::narrow_from_decl(d));
   case AST_Decl::NT_array: return add_array(AST_Array::narrow_from_decl(d));
   case AST_Decl::NT_root: return nullptr;
+  case AST_Decl::NT_wstring: return add_wide_string(AST_WideString::narrow_from_decl(d));
   }
   return nullptr;
 }
@@ -310,7 +312,8 @@ bool UTL_Scope::add_type(AST_Type *t) {
     return true;
   case AST_Decl::NT_string:
   case AST_Decl::NT_array:
-  case AST_Decl::NT_sequence: return root != nullptr && root->add_by_node_type(t) != nullptr;
+  case AST_Decl::NT_sequence:
+  case AST_Decl::NT_wstring: return root != nullptr && root->add_by_node_type(t) != nullptr;
   default: return true;
   }
 }
@@ -392,6 +395,10 @@ AST_String *UTL_Scope::add_string(AST_String *s) { return mark_added(s, nullptr)
 
 AST_Array *UTL_Scope::add_array(AST_Array *a) {
   return mark_added(a, a == nullptr ? nullptr : a->base_type()) ? a : nullptr;
+}
+
+AST_WideString *UTL_Scope::add_wide_string(AST_WideString *s) {
+  return mark_added(s, nullptr) ? s : nullptr;
 }
 
 // Printing.

@@ -35,6 +35,7 @@ class AST_Typedef;
 class AST_Sequence;
 class AST_String;
 class AST_Array;
+class AST_WideString;
 class AST_Type;
 class UTL_NameList;
 
@@ -66,6 +67,7 @@ public:
   virtual AST_Sequence *add_sequence(AST_Sequence *s);
   virtual AST_String *add_string(AST_String *s);
   virtual AST_Array *add_array(AST_Array *a);
+  virtual AST_WideString *add_wide_string(AST_WideString *s);
 
   // Runs the add pass over the members, and over every member that is a scope.
   virtual void call_add();
@@ -106,6 +108,7 @@ public:
   virtual AST_Sequence *fe_add_sequence(AST_Sequence *) { return nullptr; }
   virtual AST_String *fe_add_string(AST_String *) { return nullptr; }
   virtual AST_Array *fe_add_array(AST_Array *) { return nullptr; }
+  virtual AST_WideString *fe_add_wide_string(AST_WideString *) { return nullptr; }
 
   AST_Decl::NodeType scope_node_type() { return pd_scope_node_type; }
 

@@ -54,6 +54,7 @@ bool is_fixed_kind(AST_Decl *d) {
   case AST_Decl::NT_interface_fwd:
   case AST_Decl::NT_string:
   case AST_Decl::NT_sequence:
+  case AST_Decl::NT_wstring:
     return false;
   case AST_Decl::NT_pre_defined:
     return AST_PredefinedType::narrow_from_decl(d)->pt() != AST_PredefinedType::PREDEF_ANY;

@@ -47,7 +47,7 @@ protected:
 
 TEST_F(LexerTest, KeywordsAndIdentifiers) {
   EXPECT_EQ((std::vector<int>{MODULE, IDENTIFIER, IDENTIFIER, IDENTIFIER, TRUETOK, FALSETOK,
-                              IDENTIFIER, WCHAR, WSTRING, IDENTIFIER, '_', IDENTIFIER, IN, INOUT}),
+                              WIDE_CHAR, WCHAR, WSTRING, IDENTIFIER, '_', IDENTIFIER, IN, INOUT}),
             tokens_of("module Module modulex True TRUE FALSE wchar wchar_t wstring_t any _x in "
                       "inout"));
 }
