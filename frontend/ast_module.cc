@@ -25,7 +25,15 @@ AST_PredefinedType *AST_Module::fe_add_predefined_type(AST_PredefinedType *t) {
   return add_declaration(t) ? t : nullptr;
 }
 
-AST_Module *AST_Module::fe_add_module(AST_Module *m) { return add_declaration(m) ? m : nullptr; }
+// A module of a name already declared as a module here is another opening of it.
+AST_Module *AST_Module::fe_add_module(AST_Module *m) {
+  AST_Decl *e = lookup_for_add(m, false);
+  if (m == nullptr || e == nullptr || e->node_type() != NT_module)
+    return add_declaration(m) ? m : nullptr;
+  m->share_names_of(AST_Module::narrow_from_decl(e));
+  insert_declaration(m);
+  return m;
+}
 
 // A new interface may join an existing one of its name: an unused defined interface, or the
 // placeholder of a forward declaration made in this same scope.
@@ -38,7 +46,7 @@ AST_Interface *AST_Module::fe_add_interface(AST_Interface *i) {
     err->error3(UTL_Error::REDEFINITION_AFTER_USE, i, this, e);
     return nullptr;
   }
-  if (!e->is_defined() && e->defined_in() != this) {
+  if (!e->is_defined() && !is_same_scope(e->defined_in())) {
     err->error3(UTL_Error::FWD_SCOPE_MISMATCH, i, this, e);
     return nullptr;
   }
@@ -50,7 +58,7 @@ AST_Interface *AST_Module::fe_add_interface(AST_Interface *i) {
 // is not entered again.
 AST_InterfaceFwd *AST_Module::fe_add_interface_fwd(AST_InterfaceFwd *f) {
   AST_Interface *e = AST_Interface::narrow_from_decl(lookup_for_add(f, false));
-  if (e != nullptr && e->defined_in() == this) {
+  if (e != nullptr && is_same_scope(e->defined_in())) {
     f->set_full_definition(e);
     return f;
   }

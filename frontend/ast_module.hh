@@ -1,6 +1,7 @@
-// AST_Module: a module, a scope of definitions; AST_Root, the outermost module that holds the
-// predefined types, the whole file's definitions and, as local types, the anonymous sequence,
-// string and array types.
+// AST_Module: a module, a scope of definitions, which may be opened again: each opening is a node
+// of its own that holds what it declares, and all openings share their names. AST_Root: the
+// outermost module that holds the predefined types, the whole file's definitions and, as local
+// types, the anonymous sequence, string and array types.
 #ifndef FRONTEND_AST_MODULE_HH
 #define FRONTEND_AST_MODULE_HH
 

@@ -174,7 +174,7 @@ void fe_interface_begin(FE_InterfaceHeader *header) {
                                              header->n_inherits(), p);
   AST_Interface *e = AST_Interface::narrow_from_decl(s->lookup_by_name(i->name(), true));
   if (e != nullptr && !e->is_defined()) {
-    if (e->defined_in() == s) {
+    if (s->is_same_scope(e->defined_in())) {
       complete_forward(e, header, p);
       i = e;
     } else {

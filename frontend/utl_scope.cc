@@ -77,19 +77,19 @@ void UTL_Scope::enter(std::vector<AST_Decl *> &members, NameIndex &index, AST_De
     index.emplace(id->get_string(), d);
 }
 
-void UTL_Scope::add_to_scope(AST_Decl *d) { enter(pd_decls, pd_decl_index, d); }
+void UTL_Scope::add_to_scope(AST_Decl *d) { enter(pd_decls, pd_names->pd_decl_index, d); }
 
 void UTL_Scope::add_to_local_types(AST_Decl *d) {
-  enter(pd_local_types, pd_local_type_index, d);
+  enter(pd_local_types, pd_names->pd_local_type_index, d);
 }
 
 void UTL_Scope::add_to_referenced(AST_Decl *d, long recursive) {
   if (d == nullptr)
     return;
   AST_Interface *i = AST_Interface::narrow_from_decl(d);
-  if (i != nullptr && i->defined_in() == this && !i->is_defined())
+  if (i != nullptr && is_same_scope(i->defined_in()) && !i->is_defined())
     return;
-  if (!pd_referenced.insert(d).second)
+  if (!pd_names->pd_referenced.insert(d).second)
     return;
   if (recursive && !d->has_ancestor(ScopeAsDecl(this)) && d->defined_in() != nullptr)
     d->defined_in()->add_to_referenced(d, recursive);
@@ -108,10 +108,12 @@ static bool is_global_name(Identifier *id) {
 AST_Decl *UTL_Scope::lookup_by_name_local(Identifier *id, long) {
   if (id == nullptr || id->get_string() == nullptr)
     return nullptr;
-  auto found = pd_decl_index.find(id->get_string());
-  if (found == pd_decl_index.end()) {
-    found = pd_local_type_index.find(id->get_string());
-    if (found == pd_local_type_index.end())
+  const NameIndex &decls = pd_names->pd_decl_index;
+  const NameIndex &local_types = pd_names->pd_local_type_index;
+  auto found = decls.find(id->get_string());
+  if (found == decls.end()) {
+    found = local_types.find(id->get_string());
+    if (found == local_types.end())
       return nullptr;
   }
   AST_InterfaceFwd *f = AST_InterfaceFwd::narrow_from_decl(found->second);

@@ -117,7 +117,9 @@ public:
   // Records d as used here; a forward-declared interface of this scope that is not yet defined
   // is not recorded, so that its definition stays possible.
   void add_to_referenced(AST_Decl *d, long recursive);
-  bool referenced(AST_Decl *d) { return pd_referenced.count(d) != 0; }
+  bool referenced(AST_Decl *d) { return pd_names->pd_referenced.count(d) != 0; }
+  // Whether s is this scope, or another opening of the module this scope is an opening of.
+  bool is_same_scope(UTL_Scope *s) { return s != nullptr && s->pd_names == pd_names; }
 
   // Member access for the iterator.
   long n_decls() { return static_cast<long>(pd_decls.size()); }
@@ -145,6 +147,9 @@ protected:
   bool add_local_type(AST_Decl *n);
   // Enters n as a declaration and records it, without checks.
   void insert_declaration(AST_Decl *n);
+  // Makes this scope a further opening of the scope first: a name declared or used in any
+  // opening counts in all of them, while each keeps its own members.
+  void share_names_of(UTL_Scope *first) { pd_names = first->pd_names; }
 
 private:
   // Members by local name, the first of each name only; members are never renamed once
@@ -165,6 +170,9 @@ private:
   NameIndex pd_decl_index;
   NameIndex pd_local_type_index;
   std::unordered_set<AST_Decl *> pd_referenced;
+  // The scope whose name indexes and referenced list this one uses: itself, or the first
+  // opening of a module opened again.
+  UTL_Scope *pd_names = this;
 };
 
 // Walks the members of a scope: the declarations, the local types, or both in that order.
