@@ -47,9 +47,20 @@ protected:
 
 TEST_F(LexerTest, KeywordsAndIdentifiers) {
   EXPECT_EQ((std::vector<int>{MODULE, IDENTIFIER, IDENTIFIER, IDENTIFIER, TRUETOK, FALSETOK,
-                              WIDE_CHAR, WCHAR, WSTRING, IDENTIFIER, '_', IDENTIFIER, IN, INOUT}),
+                              WIDE_CHAR, WCHAR, WSTRING, IDENTIFIER, IDENTIFIER, IN, INOUT}),
             tokens_of("module Module modulex True TRUE FALSE wchar wchar_t wstring_t any _x in "
                       "inout"));
+}
+
+TEST_F(LexerTest, EscapedIdentifiersLoseTheirUnderscore) {
+  read_from("_supports _module _Ab_1 _ _1");
+  for (const char *name : {"supports", "module", "Ab_1"}) {
+    ASSERT_EQ(IDENTIFIER, yylex()) << name;
+    EXPECT_STREQ(name, yylval.strval);
+  }
+  EXPECT_EQ('_', yylex()) << "an underscore alone escapes nothing";
+  EXPECT_EQ('_', yylex());
+  EXPECT_EQ(INTEGER_LITERAL, yylex());
 }
 
 TEST_F(LexerTest, LiteralsAndTheirValues) {
