@@ -2,6 +2,7 @@
 #include "frontend/fe_actions.hh"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "frontend/ast_array.hh"
@@ -310,9 +311,35 @@ AST_Decl *fe_primitive_type(E::ExprType type) {
   return root == nullptr ? nullptr : root->lookup_primitive_type(type);
 }
 
+// The pseudo types that IDL names in module CORBA without declaring them there.
+static const char *const corba_pseudo_types[] = {"TypeCode", "Object"};
+
+static bool has_text(Identifier *id, const char *text) {
+  return id->get_string() != nullptr && std::strcmp(id->get_string(), text) == 0;
+}
+
+// The root's pseudo type that CORBA::TypeCode or CORBA::Object (also with a leading "::")
+// names; null for any other name.
+static AST_Decl *corba_pseudo_type(UTL_IdList *name) {
+  UTL_List *rest = has_text(name->head(), "::") ? name->tail() : name;
+  if (rest == nullptr || rest->length() != 2)
+    return nullptr;
+  Identifier *module = static_cast<UTL_IdList *>(rest)->head();
+  Identifier *type = static_cast<UTL_IdList *>(rest->tail())->head();
+  if (!has_text(module, "CORBA"))
+    return nullptr;
+  for (const char *pseudo : corba_pseudo_types) {
+    if (has_text(type, pseudo))
+      return scopes()->bottom()->lookup_by_name_local(type, false);
+  }
+  return nullptr;
+}
+
 AST_Decl *fe_type_of_name(UTL_IdList *name) {
   UTL_Scope *s = current_scope();
   AST_Decl *d = s == nullptr ? nullptr : s->lookup_by_name(name, true);
+  if (d == nullptr && s != nullptr)
+    d = corba_pseudo_type(name);
   if (d == nullptr)
     err()->lookup_error(name);
   return d;
