@@ -13,7 +13,13 @@
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 
+void dump_interface_kind(std::ostream &o, AST_Interface::Kind k) {
+  static const char *const kind_words[] = {"", "abstract ", "local "};
+  o << kind_words[k];
+}
+
 void AST_Interface::dump(std::ostream &o) {
+  dump_interface_kind(o, pd_kind);
   o << "interface ";
   dump_local_name(o);
   o << " ";
@@ -98,6 +104,8 @@ AST_InterfaceFwd::AST_InterfaceFwd(UTL_IdList *n, UTL_StrList *p)
 }
 
 void AST_InterfaceFwd::dump(std::ostream &o) {
+  if (pd_full_definition != nullptr)
+    dump_interface_kind(o, pd_full_definition->kind());
   o << "interface ";
   dump_local_name(o);
 }

@@ -1,6 +1,7 @@
 // AST_Interface: an interface, a type and a scope of exports, with the interfaces it inherits
-// from. An interface that has only been forward declared has n_inherits -1 until its body is
-// read; AST_InterfaceFwd is the forward declaration, whose full definition is that interface.
+// from and its kind (plain, abstract or local). An interface that has only been forward declared
+// has n_inherits -1 until its body is read; AST_InterfaceFwd is the forward declaration, whose
+// full definition is that interface.
 #ifndef FRONTEND_AST_INTERFACE_HH
 #define FRONTEND_AST_INTERFACE_HH
 
@@ -9,6 +10,9 @@
 
 class AST_Interface : public AST_Type, public UTL_Scope {
 public:
+  // The word that may stand before "interface": none, "abstract" or "local".
+  enum Kind { KIND_PLAIN, KIND_ABSTRACT, KIND_LOCAL };
+
   AST_Interface(UTL_IdList *n, AST_Interface **ih, long nih, UTL_StrList *p)
       : AST_Type(NT_interface, n, p), UTL_Scope(NT_interface), pd_inherits(ih),
         pd_n_inherits(nih) {}
@@ -20,6 +24,10 @@ public:
   long n_inherits() { return pd_n_inherits; }
   void set_n_inherits(long n) { pd_n_inherits = n; }
   bool is_defined() { return pd_n_inherits >= 0; }
+  Kind kind() { return pd_kind; }
+  void set_kind(Kind k) { pd_kind = k; }
+  bool is_abstract() { return pd_kind == KIND_ABSTRACT; }
+  bool is_local() { return pd_kind == KIND_LOCAL; }
 
   AST_Decl *look_in_inherited(UTL_IdList *name, long record) override;
 
@@ -47,7 +55,11 @@ private:
 
   AST_Interface **pd_inherits;
   long pd_n_inherits;
+  Kind pd_kind = KIND_PLAIN;
 };
+
+// Writes "abstract " or "local " for an interface of that kind.
+void dump_interface_kind(std::ostream &o, AST_Interface::Kind k);
 
 class AST_InterfaceFwd : public AST_Type {
 public:

@@ -59,6 +59,10 @@ AST_Interface *AST_Module::fe_add_interface(AST_Interface *i) {
 AST_InterfaceFwd *AST_Module::fe_add_interface_fwd(AST_InterfaceFwd *f) {
   AST_Interface *e = AST_Interface::narrow_from_decl(lookup_for_add(f, false));
   if (e != nullptr && is_same_scope(e->defined_in())) {
+    if (e->kind() != f->full_definition()->kind()) {
+      idl_global->err()->error2(UTL_Error::FORWARD_KIND_MISMATCH, f, e);
+      return nullptr;
+    }
     f->set_full_definition(e);
     return f;
   }

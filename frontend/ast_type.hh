@@ -8,6 +8,12 @@
 
 class AST_Type : public AST_Decl {
 public:
+  // Whether the type is known to hold a local interface (see fe_local_types.hh).
+  enum Locality { LOCALITY_UNKNOWN, LOCALITY_LOCAL, LOCALITY_NOT_LOCAL };
+
+  Locality locality() { return pd_locality; }
+  void set_locality(Locality l) { pd_locality = l; }
+
   static AST_Type *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Type>(d, {NT_interface, NT_interface_fwd, NT_except, NT_union,
                                    NT_struct, NT_enum, NT_string, NT_array, NT_sequence,
@@ -16,6 +22,9 @@ public:
 
 protected:
   AST_Type(NodeType nt, UTL_IdList *n, UTL_StrList *p) : AST_Decl(nt, n, p) {}
+
+private:
+  Locality pd_locality = LOCALITY_UNKNOWN;
 };
 
 class AST_ConcreteType : public AST_Type {

@@ -17,6 +17,7 @@
 #include "frontend/ast_wide_string.hh"
 #include "frontend/fe_declarator.hh"
 #include "frontend/fe_interface_header.hh"
+#include "frontend/fe_local_types.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
 #include "frontend/utl_idlist.hh"
@@ -134,7 +135,8 @@ void fe_operation_begin(AST_Operation::Flags flags, AST_Decl *return_type, char 
                        return o;
                      }
                      o = gen()->create_operation(t, flags, n, p);
-                     s->fe_add_operation(o);
+                     if (s->fe_add_operation(o) != nullptr)
+                       fe_check_local_use(o, t);
                      return o;
                    });
 }
@@ -143,13 +145,21 @@ void fe_operation_end(UTL_NameList *raises, UTL_StrList *context) {
   AST_Operation *o = AST_Operation::narrow_from_scope(scopes()->top());
   if (o != nullptr && raises != nullptr)
     o->fe_add_exceptions(raises);
+  if (o != nullptr)
+    for (UTL_ExceptlistActiveIterator i(o->exceptions()); !i.is_done(); i.next())
+      fe_check_local_use(o, i.item());
   if (o != nullptr && context != nullptr)
     o->fe_add_context(context);
   scopes()->pop();
 }
 
-FE_InterfaceHeader *fe_interface_header(Identifier *id, UTL_NameList *inherits) {
-  return new FE_InterfaceHeader(name_of(id), inherits);
+FE_InterfaceHeader *fe_interface_decl(AST_Interface::Kind kind, Identifier *id) {
+  return new FE_InterfaceHeader(name_of(id), kind);
+}
+
+FE_InterfaceHeader *fe_interface_header(FE_InterfaceHeader *decl, UTL_NameList *inherits) {
+  decl->inherit(inherits);
+  return decl;
 }
 
 // Gives an interface that was only forward declared the inheritance read now, and the
@@ -173,7 +183,13 @@ void fe_interface_begin(FE_InterfaceHeader *header) {
   }
   AST_Interface *i = gen()->create_interface(header->interface_name(), header->inherits(),
                                              header->n_inherits(), p);
+  i->set_kind(header->kind());
   AST_Interface *e = AST_Interface::narrow_from_decl(s->lookup_by_name(i->name(), true));
+  if (e != nullptr && !e->is_defined() && e->kind() != i->kind()) {
+    err()->error2(UTL_Error::FORWARD_KIND_MISMATCH, i, e);
+    scopes()->push(i);
+    return;
+  }
   if (e != nullptr && !e->is_defined()) {
     if (s->is_same_scope(e->defined_in())) {
       complete_forward(e, header, p);
@@ -186,12 +202,14 @@ void fe_interface_begin(FE_InterfaceHeader *header) {
   scopes()->push(i);
 }
 
-void fe_forward_interface(Identifier *id) {
+void fe_forward_interface(FE_InterfaceHeader *decl) {
   UTL_Scope *s = current_scope();
-  UTL_IdList *n = name_of(id);
   UTL_StrList *p = idl_global->pragmas();
-  if (s != nullptr)
-    s->fe_add_interface_fwd(gen()->create_interface_fwd(n, p));
+  if (s == nullptr)
+    return;
+  AST_InterfaceFwd *f = gen()->create_interface_fwd(decl->interface_name(), p);
+  f->full_definition()->set_kind(decl->kind());
+  s->fe_add_interface_fwd(f);
 }
 
 void fe_enumerator(char *name) {
@@ -245,14 +263,18 @@ void fe_member(AST_Decl *type, UTL_DeclList *declarators) {
 void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators) {
   declare_each(type, declarators,
                [readonly](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
-                 s->fe_add_attribute(gen()->create_attribute(readonly, t, n, p));
+                 AST_Attribute *a = gen()->create_attribute(readonly, t, n, p);
+                 if (s->fe_add_attribute(a) != nullptr)
+                   fe_check_local_use(a, t);
                });
 }
 
 void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarator *declarator) {
   UTL_DeclList one(declarator, nullptr);
   declare_each(type, &one, [direction](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
-    s->fe_add_argument(gen()->create_argument(direction, t, n, p));
+    AST_Argument *a = gen()->create_argument(direction, t, n, p);
+    if (s->fe_add_argument(a) != nullptr)
+      fe_check_local_use(a, t);
   });
 }
 

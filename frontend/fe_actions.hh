@@ -6,6 +6,7 @@
 
 #include "frontend/ast_expression.hh"
 #include "frontend/ast_field.hh"
+#include "frontend/ast_interface.hh"
 #include "frontend/ast_operation.hh"
 #include "frontend/utl_list.hh"
 
@@ -44,10 +45,11 @@ UTL_IdList *fe_append_name(UTL_IdList *name, Identifier *id);
 AST_Decl *fe_scope_end();
 
 void fe_module_begin(char *name);
-FE_InterfaceHeader *fe_interface_header(Identifier *id, UTL_NameList *inherits);
+FE_InterfaceHeader *fe_interface_decl(AST_Interface::Kind kind, Identifier *id);
+FE_InterfaceHeader *fe_interface_header(FE_InterfaceHeader *decl, UTL_NameList *inherits);
 // Creates the interface (or completes the one a forward declaration made) and opens it.
 void fe_interface_begin(FE_InterfaceHeader *header);
-void fe_forward_interface(Identifier *id);
+void fe_forward_interface(FE_InterfaceHeader *decl);
 void fe_struct_begin(Identifier *id);
 void fe_exception_begin(Identifier *id);
 void fe_union_begin(Identifier *id, AST_Decl *discriminator);

@@ -4,6 +4,7 @@
 %code requires {
 #include "frontend/ast_expression.hh"
 #include "frontend/ast_field.hh"
+#include "frontend/ast_interface.hh"
 #include "frontend/ast_operation.hh"
 #include "frontend/ast_union_label.hh"
 #include "frontend/fe_declarator.hh"
@@ -59,23 +60,25 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
   bool bval;
   AST_Operation::Flags ofval;
   AST_Argument::Direction dival;
+  AST_Interface::Kind ikval;
 }
 
 %token <strval> IDENTIFIER SCOPE_DELIMITOR
 %token CONST MODULE INTERFACE TYPEDEF LONG SHORT UNSIGNED DOUBLE FLOAT CHAR WCHAR OCTET BOOLEAN
 %token STRUCT UNION SWITCH ENUM SEQUENCE STRING WSTRING EXCEPTION CASE DEFAULT READONLY
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
-%token WIDE_CHAR WIDE_STRING
+%token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL
 %token <ival> INTEGER_LITERAL
 %token <sval> STRING_LITERAL
 %token <cval> CHARACTER_LITERAL
 %token <dval> FLOATING_PT_LITERAL
 %token TRUETOK FALSETOK LEFT_SHIFT RIGHT_SHIFT
 
-%type <idval> id interface_decl
+%type <idval> id
 %type <idlist> scoped_name
 %type <nlval> at_least_one_scoped_name scoped_names inheritance_spec opt_raises
-%type <ihval> interface_header
+%type <ihval> interface_decl interface_header
+%type <ikval> interface_keyword
 %type <etval> const_type integer_type signed_int unsigned_int floating_pt_type char_type
 %type <etval> octet_type boolean_type any_type base_type_spec
 %type <exval> expression const_expr or_expr xor_expr and_expr shift_expr add_expr mult_expr
@@ -136,8 +139,14 @@ interface
         ;
 
 interface_decl
-        : INTERFACE { set_state(G::PS_InterfaceSeen); }
-          id { set_state(G::PS_InterfaceIDSeen); $$ = $3; }
+        : interface_keyword { set_state(G::PS_InterfaceSeen); }
+          id { set_state(G::PS_InterfaceIDSeen); $$ = fe_interface_decl($1, $3); }
+        ;
+
+interface_keyword
+        : INTERFACE { $$ = AST_Interface::KIND_PLAIN; }
+        | ABSTRACT INTERFACE { $$ = AST_Interface::KIND_ABSTRACT; }
+        | LOCAL INTERFACE { $$ = AST_Interface::KIND_LOCAL; }
         ;
 
 interface_header

@@ -44,6 +44,9 @@ static const char *const error_texts[] = {
     "specified symbol is not a type: ",                          // NOT_A_TYPE
     "back end: ",                                                // BACK_END_ERROR
     "all is fine ",                                              // ALL_IS_FINE
+    "illegal inheritance, ",                                     // ILLEGAL_INHERITANCE
+    "declaration differs from its forward declaration, ",        // FORWARD_KIND_MISMATCH
+    "local type used in unconstrained interface, ",              // LOCAL_TYPE_USE
 };
 
 // Syntax-error message, by parse state.
@@ -167,7 +170,7 @@ static const long n_parse_states = sizeof parse_state_messages / sizeof parse_st
 static_assert(sizeof parse_state_messages / sizeof parse_state_messages[0] ==
                   IDL_GlobalData::PS_DeclsDeclSeen + 1,
               "one message per parse state");
-static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::ALL_IS_FINE + 1,
+static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::LOCAL_TYPE_USE + 1,
               "one text per error kind");
 
 const char *UTL_Error::parse_state_message(long s) {
@@ -303,6 +306,14 @@ void UTL_Error::inheritance_error(UTL_IdList *n, AST_Decl *d) {
   write_name(n);
   std::cerr << " attempts to inherit from ";
   write_dump(d);
+  end_report();
+}
+
+void UTL_Error::inheritance_kind_error(UTL_IdList *n, AST_Decl *base) {
+  write_header_here(ILLEGAL_INHERITANCE);
+  write_name(n);
+  std::cerr << ", ";
+  write_full_name(base);
   end_report();
 }
 

@@ -47,7 +47,10 @@ public:
     NONVOID_ONEWAY,
     NOT_A_TYPE,
     BACK_END_ERROR,
-    ALL_IS_FINE
+    ALL_IS_FINE,
+    ILLEGAL_INHERITANCE,
+    FORWARD_KIND_MISMATCH,
+    LOCAL_TYPE_USE
   };
 
   virtual ~UTL_Error() = default;
@@ -63,6 +66,9 @@ public:
   void lookup_error(UTL_IdList *n);
   void inheritance_fwd_error(UTL_IdList *n, AST_Interface *f);
   void inheritance_error(UTL_IdList *n, AST_Decl *d);
+  // The declaration named n may not inherit from (or support) base, whose kind does not allow
+  // it; reported at the current position.
+  void inheritance_kind_error(UTL_IdList *n, AST_Decl *base);
   void eval_error(AST_Expression *e);
   void constant_expected(UTL_IdList *n, AST_Decl *d);
   void enum_val_expected(AST_Union *u, AST_UnionLabel *l);

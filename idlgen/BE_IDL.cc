@@ -180,7 +180,10 @@ void BE_IDL::do_module(Headerfile &hh, Dstr &cc, AST_Module *m, Dstr prefix, ALi
       continue;
     }
     note_origin(d);
-    if (AST_Interface *iface = AST_Interface::narrow_from_decl(d))
+    AST_Interface *iface = AST_Interface::narrow_from_decl(d);
+    if (iface != nullptr && iface->is_local())
+      do_local_interface(hh, cc, iface);
+    else if (iface != nullptr)
       do_interface(hh, cc, iface, prefix, classmap, functions);
     else
       do_complex_type_support_fns(hh, cc, d, nullptr, nullptr);
@@ -223,6 +226,14 @@ void BE_IDL::do_interface(Headerfile &hh, Dstr &cc, AST_Interface *i, const Dstr
   }
   variables->define("CLASS_NAME", cname);
   cat_binding(hh.bottom, "hh.class.end");
+}
+
+// A local interface is implemented by the program itself: it has no servant class and no
+// server functions, only the support functions of its references and of its types.
+void BE_IDL::do_local_interface(Headerfile &hh, Dstr &cc, AST_Interface *i) {
+  do_clone_compare_interface(hh, cc, i);
+  for (UTL_ScopeActiveIterator m(i, UTL_Scope::SCOPE_ITER_DECLS); !m.is_done(); m.next())
+    do_complex_type_support_fns(hh, cc, m.item(), nullptr, nullptr);
 }
 
 // The constructor has no result type (RETURN_TYPE is null) and an empty argument list; its
