@@ -9,6 +9,10 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_factory.hh"
+#include "frontend/ast_state_member.hh"
+#include "frontend/ast_value_box.hh"
+#include "frontend/ast_value_type.hh"
 #include "frontend/ast_wide_string.hh"
 
 AST_PredefinedType *AST_Generator::create_predefined_type(AST_PredefinedType::PredefinedType t,
@@ -127,3 +131,23 @@ AST_Typedef *AST_Generator::create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrL
 AST_WideString *AST_Generator::create_wide_string(AST_Expression *ms) {
   return new AST_WideString(ms);
 }
+
+AST_ValueBox *AST_Generator::create_value_box(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) {
+  return new AST_ValueBox(bt, n, p);
+}
+
+AST_ValueType *AST_Generator::create_value_type(UTL_IdList *n, AST_Interface **ih, long nih,
+                                      UTL_StrList *p) {
+  return new AST_ValueType(n, ih, nih, p);
+}
+
+AST_ValueTypeFwd *AST_Generator::create_value_type_fwd(UTL_IdList *n, UTL_StrList *p) {
+  return new AST_ValueTypeFwd(n, p);
+}
+
+AST_StateMember *AST_Generator::create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
+                                          UTL_StrList *p) {
+  return new AST_StateMember(is_public, ft, n, p);
+}
+
+AST_Factory *AST_Generator::create_factory(UTL_IdList *n, UTL_StrList *p) { return new AST_Factory(n, p); }

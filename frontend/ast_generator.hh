@@ -11,6 +11,11 @@
 
 class AST_Root;
 class AST_WideString;
+class AST_ValueBox;
+class AST_ValueType;
+class AST_ValueTypeFwd;
+class AST_StateMember;
+class AST_Factory;
 class UTL_ExprList;
 
 class AST_Generator {
@@ -56,6 +61,13 @@ public:
   virtual AST_String *create_wstring(AST_Expression *ms);
   virtual AST_Typedef *create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrList *p);
   virtual AST_WideString *create_wide_string(AST_Expression *ms);
+  virtual AST_ValueBox *create_value_box(AST_Type *bt, UTL_IdList *n, UTL_StrList *p);
+  virtual AST_ValueType *create_value_type(UTL_IdList *n, AST_Interface **ih, long nih,
+                                           UTL_StrList *p);
+  virtual AST_ValueTypeFwd *create_value_type_fwd(UTL_IdList *n, UTL_StrList *p);
+  virtual AST_StateMember *create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
+                                               UTL_StrList *p);
+  virtual AST_Factory *create_factory(UTL_IdList *n, UTL_StrList *p);
 };
 
 #endif

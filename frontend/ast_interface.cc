@@ -34,6 +34,11 @@ void AST_Interface::dump(std::ostream &o) {
   dump_body(o);
 }
 
+void AST_Interface::take_definition(AST_Interface *d) {
+  pd_inherits = d->inherits();
+  pd_n_inherits = d->n_inherits();
+}
+
 AST_Decl *AST_Interface::look_in_inherited(UTL_IdList *name, long record) {
   if (!is_defined()) {
     idl_global->err()->fwd_decl_lookup(this, name);
@@ -98,8 +103,12 @@ void AST_check_fwd_interface() {
 }
 
 AST_InterfaceFwd::AST_InterfaceFwd(UTL_IdList *n, UTL_StrList *p)
-    : AST_Type(NT_interface_fwd, n, p),
-      pd_full_definition(idl_global->gen()->create_interface(n, nullptr, -1, p)) {
+    : AST_InterfaceFwd(NT_interface_fwd, n, p,
+                       idl_global->gen()->create_interface(n, nullptr, -1, p)) {}
+
+AST_InterfaceFwd::AST_InterfaceFwd(NodeType nt, UTL_IdList *n, UTL_StrList *p,
+                                   AST_Interface *placeholder)
+    : AST_Type(nt, n, p), pd_full_definition(placeholder) {
   AST_record_fwd_interface(this);
 }
 

@@ -14,8 +14,7 @@ public:
   enum Kind { KIND_PLAIN, KIND_ABSTRACT, KIND_LOCAL };
 
   AST_Interface(UTL_IdList *n, AST_Interface **ih, long nih, UTL_StrList *p)
-      : AST_Type(NT_interface, n, p), UTL_Scope(NT_interface), pd_inherits(ih),
-        pd_n_inherits(nih) {}
+      : AST_Interface(NT_interface, n, ih, nih, p) {}
 
   void dump(std::ostream &o) override;
 
@@ -28,6 +27,9 @@ public:
   void set_kind(Kind k) { pd_kind = k; }
   bool is_abstract() { return pd_kind == KIND_ABSTRACT; }
   bool is_local() { return pd_kind == KIND_LOCAL; }
+
+  // Completes an interface that was only forward declared with what its definition d says.
+  virtual void take_definition(AST_Interface *d);
 
   AST_Decl *look_in_inherited(UTL_IdList *name, long record) override;
 
@@ -42,16 +44,21 @@ public:
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
 
   static AST_Interface *narrow_from_decl(AST_Decl *d) {
-    return kind_cast<AST_Interface>(d, {NT_interface});
+    return kind_cast<AST_Interface>(d, {NT_interface, NT_valuetype});
   }
   static AST_Interface *narrow_from_scope(UTL_Scope *s) {
-    return scope_kind_cast<AST_Interface>(s, {NT_interface});
+    return scope_kind_cast<AST_Interface>(s, {NT_interface, NT_valuetype});
   }
 
-private:
+protected:
+  AST_Interface(NodeType nt, UTL_IdList *n, AST_Interface **ih, long nih, UTL_StrList *p)
+      : AST_Type(nt, n, p), UTL_Scope(nt), pd_inherits(ih), pd_n_inherits(nih) {}
+
   // The add rule for a member, refused with a message while the interface is only forward
   // declared.
   bool add_export(AST_Decl *n);
+
+private:
 
   AST_Interface **pd_inherits;
   long pd_n_inherits;
@@ -73,8 +80,12 @@ public:
   void set_full_definition(AST_Interface *i) { pd_full_definition = i; }
 
   static AST_InterfaceFwd *narrow_from_decl(AST_Decl *d) {
-    return kind_cast<AST_InterfaceFwd>(d, {NT_interface_fwd});
+    return kind_cast<AST_InterfaceFwd>(d, {NT_interface_fwd, NT_valuetype_fwd});
   }
+
+protected:
+  // A forward declaration of kind nt whose full definition is to be placeholder.
+  AST_InterfaceFwd(NodeType nt, UTL_IdList *n, UTL_StrList *p, AST_Interface *placeholder);
 
 private:
   AST_Interface *pd_full_definition;

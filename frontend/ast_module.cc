@@ -10,6 +10,8 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_value_box.hh"
+#include "frontend/ast_value_type.hh"
 #include "frontend/ast_wide_string.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
@@ -35,13 +37,18 @@ AST_Module *AST_Module::fe_add_module(AST_Module *m) {
   return m;
 }
 
-// A new interface may join an existing one of its name: an unused defined interface, or the
-// placeholder of a forward declaration made in this same scope.
+// A new interface or value type may join an existing one of its name and node kind: an unused
+// defined one, or the placeholder of a forward declaration made in this same scope. One of the
+// other node kind cannot be redefined.
 AST_Interface *AST_Module::fe_add_interface(AST_Interface *i) {
   AST_Interface *e = AST_Interface::narrow_from_decl(lookup_for_add(i, false));
   if (e == nullptr)
     return add_declaration(i) ? i : nullptr;
   UTL_Error *err = idl_global->err();
+  if (e->node_type() != i->node_type()) {
+    err->error3(UTL_Error::ILLEGAL_REDEFINITION, i, this, e);
+    return nullptr;
+  }
   if (e->is_defined() && referenced(e)) {
     err->error3(UTL_Error::REDEFINITION_AFTER_USE, i, this, e);
     return nullptr;
@@ -54,19 +61,37 @@ AST_Interface *AST_Module::fe_add_interface(AST_Interface *i) {
   return i;
 }
 
-// A forward declaration of an interface already known in this scope shares that interface and
-// is not entered again.
+AST_ValueType *AST_Module::fe_add_value_type(AST_ValueType *v) {
+  return fe_add_interface(v) != nullptr ? v : nullptr;
+}
+
+// A forward declaration of an interface or value type already known in this scope shares it
+// and is not entered again; it must agree with it in node kind and kind.
 AST_InterfaceFwd *AST_Module::fe_add_interface_fwd(AST_InterfaceFwd *f) {
   AST_Interface *e = AST_Interface::narrow_from_decl(lookup_for_add(f, false));
+  AST_Interface *own = f->full_definition();
+  UTL_Error *err = idl_global->err();
+  if (e != nullptr && e->node_type() != own->node_type()) {
+    err->error3(UTL_Error::ILLEGAL_REDEFINITION, f, this, e);
+    return nullptr;
+  }
   if (e != nullptr && is_same_scope(e->defined_in())) {
-    if (e->kind() != f->full_definition()->kind()) {
-      idl_global->err()->error2(UTL_Error::FORWARD_KIND_MISMATCH, f, e);
+    if (e->kind() != own->kind()) {
+      err->error2(UTL_Error::FORWARD_KIND_MISMATCH, f, e);
       return nullptr;
     }
     f->set_full_definition(e);
     return f;
   }
   return add_declaration(f) ? f : nullptr;
+}
+
+AST_ValueTypeFwd *AST_Module::fe_add_value_type_fwd(AST_ValueTypeFwd *f) {
+  return fe_add_interface_fwd(f) != nullptr ? f : nullptr;
+}
+
+AST_ValueBox *AST_Module::fe_add_value_box(AST_ValueBox *b) {
+  return add_declaration(b) ? b : nullptr;
 }
 
 AST_Constant *AST_Module::fe_add_constant(AST_Constant *c) {

@@ -26,6 +26,9 @@ public:
   AST_Enum *fe_add_enum(AST_Enum *e) override;
   AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
+  AST_ValueBox *fe_add_value_box(AST_ValueBox *b) override;
+  AST_ValueType *fe_add_value_type(AST_ValueType *v) override;
+  AST_ValueTypeFwd *fe_add_value_type_fwd(AST_ValueTypeFwd *f) override;
 
   static AST_Module *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Module>(d, {NT_module, NT_root});

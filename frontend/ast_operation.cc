@@ -14,8 +14,8 @@ static bool is_void(AST_Type *t) {
   return p != nullptr && p->pt() == AST_PredefinedType::PREDEF_VOID;
 }
 
-AST_Operation::AST_Operation(AST_Type *rt, Flags fl, UTL_IdList *n, UTL_StrList *p)
-    : AST_Decl(NT_op, n, p), UTL_Scope(NT_op), pd_return_type(rt), pd_flags(fl) {
+AST_Operation::AST_Operation(NodeType nt, AST_Type *rt, Flags fl, UTL_IdList *n, UTL_StrList *p)
+    : AST_Decl(nt, n, p), UTL_Scope(nt), pd_return_type(rt), pd_flags(fl) {
   if (fl == OPFLAG_ONEWAY && rt != nullptr && !is_void(rt))
     idl_global->err()->error1(UTL_Error::NONVOID_ONEWAY, this);
 }
@@ -64,6 +64,15 @@ void AST_Operation::dump(std::ostream &o) {
     pd_return_type->name()->dump(o);
   o << " ";
   dump_local_name(o);
+  dump_arguments_and_raises(o);
+  if (pd_context != nullptr) {
+    o << " context(";
+    dump_separated(o, UTL_StrlistActiveIterator(pd_context), [&o](UTL_String *c) { c->dump(o); });
+    o << ")";
+  }
+}
+
+void AST_Operation::dump_arguments_and_raises(std::ostream &o) {
   o << "(";
   dump_separated(o, UTL_ScopeActiveIterator(this, SCOPE_ITER_DECLS),
                  [&o](AST_Decl *a) { a->dump(o); });
@@ -72,11 +81,6 @@ void AST_Operation::dump(std::ostream &o) {
     o << " raises(";
     dump_separated(o, UTL_ExceptlistActiveIterator(pd_exceptions),
                    [&o](AST_Exception *x) { x->dump_local_name(o); });
-    o << ")";
-  }
-  if (pd_context != nullptr) {
-    o << " context(";
-    dump_separated(o, UTL_StrlistActiveIterator(pd_context), [&o](UTL_String *c) { c->dump(o); });
     o << ")";
   }
 }

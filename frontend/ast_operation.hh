@@ -14,7 +14,8 @@ public:
   enum Flags { OPFLAG_NONE, OPFLAG_ONEWAY, OPFLAG_IDEMPOTENT };
 
   // A oneway operation whose return type is not void is reported, and still created.
-  AST_Operation(AST_Type *rt, Flags fl, UTL_IdList *n, UTL_StrList *p);
+  AST_Operation(AST_Type *rt, Flags fl, UTL_IdList *n, UTL_StrList *p)
+      : AST_Operation(NT_op, rt, fl, n, p) {}
 
   void dump(std::ostream &o) override;
 
@@ -30,11 +31,17 @@ public:
   UTL_StrList *fe_add_context(UTL_StrList *c) override;
 
   static AST_Operation *narrow_from_decl(AST_Decl *d) {
-    return kind_cast<AST_Operation>(d, {NT_op});
+    return kind_cast<AST_Operation>(d, {NT_op, NT_factory});
   }
   static AST_Operation *narrow_from_scope(UTL_Scope *s) {
-    return scope_kind_cast<AST_Operation>(s, {NT_op});
+    return scope_kind_cast<AST_Operation>(s, {NT_op, NT_factory});
   }
+
+protected:
+  AST_Operation(NodeType nt, AST_Type *rt, Flags fl, UTL_IdList *n, UTL_StrList *p);
+
+  // Writes the argument list in parentheses and, when there is one, the raises list.
+  void dump_arguments_and_raises(std::ostream &o);
 
 private:
   AST_Type *pd_return_type;

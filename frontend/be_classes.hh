@@ -17,6 +17,10 @@
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_union_label.hh"
+#include "frontend/ast_factory.hh"
+#include "frontend/ast_state_member.hh"
+#include "frontend/ast_value_box.hh"
+#include "frontend/ast_value_type.hh"
 #include "frontend/ast_wide_string.hh"
 
 class be_predefined_type : public AST_PredefinedType {
@@ -174,6 +178,43 @@ public:
   using AST_WideString::AST_WideString;
 
   static be_wide_string *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_wide_string *>(d); }
+};
+
+class be_value_box : public AST_ValueBox {
+public:
+  using AST_ValueBox::AST_ValueBox;
+
+  static be_value_box *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_value_box *>(d); }
+};
+
+class be_value_type : public AST_ValueType {
+public:
+  using AST_ValueType::AST_ValueType;
+
+  static be_value_type *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_value_type *>(d); }
+  static be_value_type *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<be_value_type *>(s); }
+};
+
+class be_value_type_fwd : public AST_ValueTypeFwd {
+public:
+  using AST_ValueTypeFwd::AST_ValueTypeFwd;
+
+  static be_value_type_fwd *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_value_type_fwd *>(d); }
+};
+
+class be_state_member : public AST_StateMember {
+public:
+  using AST_StateMember::AST_StateMember;
+
+  static be_state_member *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_state_member *>(d); }
+};
+
+class be_factory : public AST_Factory {
+public:
+  using AST_Factory::AST_Factory;
+
+  static be_factory *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_factory *>(d); }
+  static be_factory *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<be_factory *>(s); }
 };
 
 #endif

@@ -118,3 +118,23 @@ AST_Typedef *be_generator::create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrLi
 AST_WideString *be_generator::create_wide_string(AST_Expression *ms) {
   return new be_wide_string(ms);
 }
+
+AST_ValueBox *be_generator::create_value_box(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) {
+  return new be_value_box(bt, n, p);
+}
+
+AST_ValueType *be_generator::create_value_type(UTL_IdList *n, AST_Interface **ih, long nih,
+                                      UTL_StrList *p) {
+  return new be_value_type(n, ih, nih, p);
+}
+
+AST_ValueTypeFwd *be_generator::create_value_type_fwd(UTL_IdList *n, UTL_StrList *p) {
+  return new be_value_type_fwd(n, p);
+}
+
+AST_StateMember *be_generator::create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
+                                          UTL_StrList *p) {
+  return new be_state_member(is_public, ft, n, p);
+}
+
+AST_Factory *be_generator::create_factory(UTL_IdList *n, UTL_StrList *p) { return new be_factory(n, p); }

@@ -45,6 +45,13 @@ public:
   AST_String *create_wstring(AST_Expression *ms) override;
   AST_Typedef *create_typedef(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) override;
   AST_WideString *create_wide_string(AST_Expression *ms) override;
+  AST_ValueBox *create_value_box(AST_Type *bt, UTL_IdList *n, UTL_StrList *p) override;
+  AST_ValueType *create_value_type(UTL_IdList *n, AST_Interface **ih, long nih,
+                                   UTL_StrList *p) override;
+  AST_ValueTypeFwd *create_value_type_fwd(UTL_IdList *n, UTL_StrList *p) override;
+  AST_StateMember *create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
+                                       UTL_StrList *p) override;
+  AST_Factory *create_factory(UTL_IdList *n, UTL_StrList *p) override;
 };
 
 #endif

@@ -8,12 +8,16 @@
 #include "frontend/ast_array.hh"
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
+#include "frontend/ast_factory.hh"
 #include "frontend/ast_generator.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_module.hh"
+#include "frontend/ast_state_member.hh"
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_value_box.hh"
+#include "frontend/ast_value_type.hh"
 #include "frontend/ast_wide_string.hh"
 #include "frontend/fe_declarator.hh"
 #include "frontend/fe_interface_header.hh"
@@ -162,16 +166,37 @@ FE_InterfaceHeader *fe_interface_header(FE_InterfaceHeader *decl, UTL_NameList *
   return decl;
 }
 
-// Gives an interface that was only forward declared the inheritance read now, and the
-// position and pragmas of its definition.
-static void complete_forward(AST_Interface *i, FE_InterfaceHeader *header, UTL_StrList *p) {
-  i->set_inherits(header->inherits());
-  i->set_n_inherits(header->n_inherits());
+// Gives an interface or value type that was only forward declared what its definition d says,
+// and the position and pragmas of the definition.
+static void complete_forward(AST_Interface *i, AST_Interface *d, UTL_StrList *p) {
+  i->take_definition(d);
   i->set_imported(idl_global->imported());
   i->set_in_main_file(idl_global->in_main_file());
   i->set_line(idl_global->lineno());
   i->set_file_name(idl_global->filename());
   i->add_pragmas(p);
+}
+
+// Opens a new interface or value type i of scope s, entered with enter, or the placeholder
+// that a forward declaration of it in s made, completed with what i says.
+template <class Enter>
+static void open_interface_like(UTL_Scope *s, AST_Interface *i, UTL_StrList *p, Enter enter) {
+  AST_Interface *e = AST_Interface::narrow_from_decl(s->lookup_by_name(i->name(), true));
+  if (e != nullptr && !e->is_defined() && e->node_type() == i->node_type()) {
+    if (e->kind() != i->kind()) {
+      err()->error2(UTL_Error::FORWARD_KIND_MISMATCH, i, e);
+      scopes()->push(i);
+      return;
+    }
+    if (s->is_same_scope(e->defined_in())) {
+      complete_forward(e, i, p);
+      i = e;
+    } else {
+      err()->error3(UTL_Error::FWD_SCOPE_MISMATCH, i, ScopeAsDecl(s), e);
+    }
+  }
+  enter(s, i);
+  scopes()->push(i);
 }
 
 void fe_interface_begin(FE_InterfaceHeader *header) {
@@ -184,22 +209,7 @@ void fe_interface_begin(FE_InterfaceHeader *header) {
   AST_Interface *i = gen()->create_interface(header->interface_name(), header->inherits(),
                                              header->n_inherits(), p);
   i->set_kind(header->kind());
-  AST_Interface *e = AST_Interface::narrow_from_decl(s->lookup_by_name(i->name(), true));
-  if (e != nullptr && !e->is_defined() && e->kind() != i->kind()) {
-    err()->error2(UTL_Error::FORWARD_KIND_MISMATCH, i, e);
-    scopes()->push(i);
-    return;
-  }
-  if (e != nullptr && !e->is_defined()) {
-    if (s->is_same_scope(e->defined_in())) {
-      complete_forward(e, header, p);
-      i = e;
-    } else {
-      err()->error3(UTL_Error::FWD_SCOPE_MISMATCH, i, ScopeAsDecl(s), e);
-    }
-  }
-  s->fe_add_interface(i);
-  scopes()->push(i);
+  open_interface_like(s, i, p, [](UTL_Scope *in, AST_Interface *n) { in->fe_add_interface(n); });
 }
 
 void fe_forward_interface(FE_InterfaceHeader *decl) {
@@ -210,6 +220,90 @@ void fe_forward_interface(FE_InterfaceHeader *decl) {
   AST_InterfaceFwd *f = gen()->create_interface_fwd(decl->interface_name(), p);
   f->full_definition()->set_kind(decl->kind());
   s->fe_add_interface_fwd(f);
+}
+
+// Value types.
+
+FE_ValueHeader *fe_value_head(FE_ValueHeader::Keyword keyword, Identifier *id) {
+  return new FE_ValueHeader(name_of(id), keyword);
+}
+
+FE_ValueHeader *fe_value_header(FE_ValueHeader *head, FE_ValueBases bases,
+                                UTL_NameList *supports) {
+  head->inherit(bases);
+  head->support(supports);
+  return head;
+}
+
+// Only a value type without keyword can be a box, and a custom one needs its body at once;
+// reports any other as a syntax error.
+static bool may_be_written_so(FE_ValueHeader *head, bool box) {
+  const FE_ValueHeader::Keyword k = head->keyword();
+  if (k == FE_ValueHeader::KEYWORD_NONE || (!box && k == FE_ValueHeader::KEYWORD_ABSTRACT))
+    return true;
+  err()->syntax_error(IDL_GlobalData::PS_ValueTypeIDSeen);
+  return false;
+}
+
+void fe_value_forward(FE_ValueHeader *head) {
+  UTL_Scope *s = current_scope();
+  UTL_StrList *p = idl_global->pragmas();
+  if (s == nullptr || !may_be_written_so(head, false))
+    return;
+  AST_ValueTypeFwd *f = gen()->create_value_type_fwd(head->value_name(), p);
+  if (head->keyword() == FE_ValueHeader::KEYWORD_ABSTRACT)
+    f->full_definition()->set_kind(AST_Interface::KIND_ABSTRACT);
+  s->fe_add_value_type_fwd(f);
+}
+
+static bool is_value_type(AST_Decl *t) {
+  return AST_Decl::is_one_of(strip_typedefs(t)->node_type(),
+                             {AST_Decl::NT_valuetype, AST_Decl::NT_valuebox});
+}
+
+void fe_value_box(FE_ValueHeader *head, AST_Decl *type) {
+  UTL_Scope *s = current_scope();
+  UTL_StrList *p = idl_global->pragmas();
+  if (s == nullptr || type == nullptr || !may_be_written_so(head, true))
+    return;
+  AST_Type *t = AST_Type::narrow_from_decl(type);
+  if (t == nullptr || AST_Exception::narrow_from_decl(t) != nullptr) {
+    err()->not_a_type(type);
+    return;
+  }
+  AST_ValueBox *b = gen()->create_value_box(t, head->value_name(), p);
+  if (is_value_type(t)) {
+    err()->error2(UTL_Error::ILLEGAL_BOXED_TYPE, b, t);
+    return;
+  }
+  s->fe_add_value_box(b);
+}
+
+void fe_value_begin(FE_ValueHeader *head) {
+  UTL_Scope *s = current_scope();
+  UTL_StrList *p = idl_global->pragmas();
+  if (s == nullptr) {
+    scopes()->push(nullptr);
+    return;
+  }
+  AST_ValueType *v = gen()->create_value_type(head->value_name(), head->inherits(),
+                                              head->n_inherits(), p);
+  if (head->keyword() == FE_ValueHeader::KEYWORD_ABSTRACT)
+    v->set_kind(AST_Interface::KIND_ABSTRACT);
+  v->set_custom(head->keyword() == FE_ValueHeader::KEYWORD_CUSTOM);
+  v->set_truncatable(head->truncatable());
+  v->set_supports(head->supports(), head->n_supports());
+  open_interface_like(s, v, p, [](UTL_Scope *in, AST_Interface *n) {
+    in->fe_add_value_type(AST_ValueType::narrow_from_decl(n));
+  });
+}
+
+void fe_factory_begin(Identifier *id) {
+  open_declaration(id, [](UTL_Scope *s, UTL_IdList *n, UTL_StrList *p) {
+    AST_Factory *f = gen()->create_factory(n, p);
+    s->fe_add_factory(f);
+    return f;
+  });
 }
 
 void fe_enumerator(char *name) {
@@ -266,6 +360,15 @@ void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators) {
                  AST_Attribute *a = gen()->create_attribute(readonly, t, n, p);
                  if (s->fe_add_attribute(a) != nullptr)
                    fe_check_local_use(a, t);
+               });
+}
+
+void fe_state_member(bool is_public, AST_Decl *type, UTL_DeclList *declarators) {
+  declare_each(type, declarators,
+               [is_public](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
+                 AST_StateMember *m = gen()->create_state_member(is_public, t, n, p);
+                 if (s->fe_add_state_member(m) != nullptr)
+                   fe_check_local_use(m, t);
                });
 }
 

@@ -8,6 +8,7 @@
 #include "frontend/ast_field.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_operation.hh"
+#include "frontend/fe_value_header.hh"
 #include "frontend/utl_list.hh"
 
 class AST_Decl;
@@ -50,6 +51,15 @@ FE_InterfaceHeader *fe_interface_header(FE_InterfaceHeader *decl, UTL_NameList *
 // Creates the interface (or completes the one a forward declaration made) and opens it.
 void fe_interface_begin(FE_InterfaceHeader *header);
 void fe_forward_interface(FE_InterfaceHeader *decl);
+// Value types: a forward declaration, a box, or a value type whose body follows.
+FE_ValueHeader *fe_value_head(FE_ValueHeader::Keyword keyword, Identifier *id);
+FE_ValueHeader *fe_value_header(FE_ValueHeader *head, FE_ValueBases bases,
+                                UTL_NameList *supports);
+void fe_value_forward(FE_ValueHeader *head);
+void fe_value_box(FE_ValueHeader *head, AST_Decl *type);
+void fe_value_begin(FE_ValueHeader *head);
+// A factory, ended with fe_operation_end.
+void fe_factory_begin(Identifier *id);
 void fe_struct_begin(Identifier *id);
 void fe_exception_begin(Identifier *id);
 void fe_union_begin(Identifier *id, AST_Decl *discriminator);
@@ -63,6 +73,7 @@ void fe_typedef(AST_Decl *type, UTL_DeclList *declarators);
 void fe_member(AST_Decl *type, UTL_DeclList *declarators);
 void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators);
 void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarator *declarator);
+void fe_state_member(bool is_public, AST_Decl *type, UTL_DeclList *declarators);
 
 // Union members: the member a case declares, its labels, and the branches made from them.
 AST_Field *fe_union_element(AST_Decl *type, FE_Declarator *declarator);

@@ -58,19 +58,26 @@ bool fe_is_local_type(AST_Type *start) {
   return false;
 }
 
-// The interface whose operation or attribute member is, or whose operation member is an
-// argument of; null elsewhere.
+// The interface or value type whose member member is, or whose operation or factory member is
+// an argument of; null elsewhere.
 static AST_Interface *interface_of(AST_Decl *member) {
   AST_Decl *d = ScopeAsDecl(member->defined_in());
   if (AST_Operation::narrow_from_decl(d) != nullptr)
     d = ScopeAsDecl(d->defined_in());
-  return d != nullptr && d->node_type() == AST_Decl::NT_interface ? AST_Interface::narrow_from_decl(d)
-                                                                  : nullptr;
+  return AST_Interface::narrow_from_decl(d);
+}
+
+// Local interfaces may use local types anywhere, value types in their operations but not in
+// their state.
+static bool may_use_local_types(AST_Decl *member) {
+  if (member->node_type() == AST_Decl::NT_state_member)
+    return false;
+  AST_Interface *i = interface_of(member);
+  return i == nullptr || i->is_local() || i->node_type() == AST_Decl::NT_valuetype;
 }
 
 void fe_check_local_use(AST_Decl *member, AST_Type *t) {
-  AST_Interface *i = interface_of(member);
-  if (i == nullptr || i->is_local() || t == nullptr || !fe_is_local_type(t))
+  if (t == nullptr || may_use_local_types(member) || !fe_is_local_type(t))
     return;
   idl_global->err()->error2(UTL_Error::LOCAL_TYPE_USE, member, t);
 }

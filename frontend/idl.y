@@ -9,6 +9,7 @@
 #include "frontend/ast_union_label.hh"
 #include "frontend/fe_declarator.hh"
 #include "frontend/fe_interface_header.hh"
+#include "frontend/fe_value_header.hh"
 #include "frontend/utl_idlist.hh"
 #include "frontend/utl_lists.hh"
 
@@ -61,13 +62,17 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
   AST_Operation::Flags ofval;
   AST_Argument::Direction dival;
   AST_Interface::Kind ikval;
+  FE_ValueHeader *vhval;
+  FE_ValueHeader::Keyword vkval;
+  FE_ValueBases vbval;
 }
 
 %token <strval> IDENTIFIER SCOPE_DELIMITOR
 %token CONST MODULE INTERFACE TYPEDEF LONG SHORT UNSIGNED DOUBLE FLOAT CHAR WCHAR OCTET BOOLEAN
 %token STRUCT UNION SWITCH ENUM SEQUENCE STRING WSTRING EXCEPTION CASE DEFAULT READONLY
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
-%token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL
+%token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL VALUETYPE CUSTOM TRUNCATABLE SUPPORTS PUBLIC PRIVATE
+%token FACTORY
 %token <ival> INTEGER_LITERAL
 %token <sval> STRING_LITERAL
 %token <cval> CHARACTER_LITERAL
@@ -79,6 +84,11 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %type <nlval> at_least_one_scoped_name scoped_names inheritance_spec opt_raises
 %type <ihval> interface_decl interface_header
 %type <ikval> interface_keyword
+%type <vhval> value_head value_header
+%type <vkval> value_keyword
+%type <vbval> value_bases
+%type <nlval> value_supports
+%type <bval> opt_truncatable state_visibility
 %type <etval> const_type integer_type signed_int unsigned_int floating_pt_type char_type
 %type <etval> octet_type boolean_type any_type base_type_spec
 %type <exval> expression const_expr or_expr xor_expr and_expr shift_expr add_expr mult_expr
@@ -115,6 +125,7 @@ definition
         | exception { set_state(G::PS_ExceptDeclSeen); } ';' { set_state(G::PS_NoState); }
         | interface_def { set_state(G::PS_InterfaceDeclSeen); } ';' { set_state(G::PS_NoState); }
         | module { set_state(G::PS_ModuleDeclSeen); } ';' { set_state(G::PS_NoState); }
+        | value_def { set_state(G::PS_ValueDeclSeen); } ';' { set_state(G::PS_NoState); }
         | error { fe_report_syntax_error(); } ';' { set_state(G::PS_NoState); yyerrok; }
         ;
 
@@ -195,6 +206,75 @@ id : IDENTIFIER { $$ = new Identifier($1); } ;
 
 forward
         : interface_decl { set_state(G::PS_ForwardDeclSeen); fe_forward_interface($1); }
+        ;
+
+value_def
+        : value_head { fe_value_forward($1); }
+        | value_head type_spec { set_state(G::PS_ValueBoxTypeSeen); fe_value_box($1, $2); }
+        | value_header { fe_value_begin($1); }
+          '{' { set_state(G::PS_ValueSqSeen); }
+          value_elements { set_state(G::PS_ValueBodySeen); }
+          '}' { set_state(G::PS_ValueQsSeen); fe_scope_end(); }
+        ;
+
+value_head
+        : value_keyword { set_state(G::PS_ValueTypeSeen); }
+          id { set_state(G::PS_ValueTypeIDSeen); $$ = fe_value_head($1, $3); }
+        ;
+
+value_keyword
+        : VALUETYPE { $$ = FE_ValueHeader::KEYWORD_NONE; }
+        | ABSTRACT VALUETYPE { $$ = FE_ValueHeader::KEYWORD_ABSTRACT; }
+        | CUSTOM VALUETYPE { $$ = FE_ValueHeader::KEYWORD_CUSTOM; }
+        ;
+
+value_header
+        : value_head value_bases value_supports
+          { set_state(G::PS_ValueInheritSpecSeen); $$ = fe_value_header($1, $2, $3); }
+        ;
+
+value_bases
+        : ':' { set_state(G::PS_ValueInheritColonSeen); }
+          opt_truncatable at_least_one_scoped_name { $$ = FE_ValueBases{$3, $4}; }
+        | %empty { $$ = FE_ValueBases{false, nullptr}; }
+        ;
+
+opt_truncatable
+        : TRUNCATABLE { $$ = true; }
+        | %empty { $$ = false; }
+        ;
+
+value_supports
+        : SUPPORTS { set_state(G::PS_SupportsSeen); } at_least_one_scoped_name { $$ = $3; }
+        | %empty { $$ = nullptr; }
+        ;
+
+value_elements
+        : value_elements value_element
+        | %empty
+        ;
+
+value_element
+        : export
+        | state_member { set_state(G::PS_StateMemberSeen); } ';' { set_state(G::PS_NoState); }
+        | factory { set_state(G::PS_FactoryDeclSeen); } ';' { set_state(G::PS_NoState); }
+        ;
+
+state_member
+        : state_visibility type_spec { set_state(G::PS_StateMemberTypeSeen); }
+          at_least_one_declarator { fe_state_member($1, $2, $4); }
+        ;
+
+state_visibility
+        : PUBLIC { $$ = true; }
+        | PRIVATE { $$ = false; }
+        ;
+
+factory
+        : FACTORY { set_state(G::PS_FactorySeen); }
+          id { set_state(G::PS_FactoryIDSeen); fe_factory_begin($3); }
+          parameter_list { set_state(G::PS_OpParsCompleted); }
+          opt_raises { fe_operation_end($7, nullptr); }
         ;
 
 const_dcl

@@ -46,7 +46,10 @@ static const char *const error_texts[] = {
     "all is fine ",                                              // ALL_IS_FINE
     "illegal inheritance, ",                                     // ILLEGAL_INHERITANCE
     "declaration differs from its forward declaration, ",        // FORWARD_KIND_MISMATCH
-    "local type used in unconstrained interface, ",              // LOCAL_TYPE_USE
+    "local type used outside a local interface, ",               // LOCAL_TYPE_USE
+    "state member or factory in abstract valuetype, ",           // STATE_IN_ABSTRACT_VALUE
+    "factory with OUT or INOUT parameters, ",                    // FACTORY_OUT_ARGUMENT
+    "value type in a value box, ",                               // ILLEGAL_BOXED_TYPE
 };
 
 // Syntax-error message, by parse state.
@@ -164,13 +167,28 @@ static const char *const parse_state_messages[] = {
     "Illegal syntax after ',' in CONTEXT in operation declaration",
     "Illegal syntax after ',' in declarators list",
     "Illegal syntax after declarator in declarators list",
+    "Malformed valuetype declaration",
+    "Missing valuetype identifier following VALUETYPE keyword",
+    "Illegal syntax following valuetype identifier",
+    "Illegal syntax following ':' starting valuetype inheritance list",
+    "Illegal syntax following SUPPORTS keyword",
+    "Missing '{' or illegal syntax following valuetype inheritance spec",
+    "Illegal syntax following valuetype '{' opener",
+    "Illegal syntax following valuetype body statement(s)",
+    "Illegal syntax following valuetype '}' closer",
+    "Missing ';' following value box type",
+    "Malformed state member declaration",
+    "Illegal syntax or missing declarator following state member type",
+    "Missing identifier following FACTORY keyword",
+    "Illegal syntax or missing '(' after factory identifier",
+    "Malformed factory declaration",
 };
 
 static const long n_parse_states = sizeof parse_state_messages / sizeof parse_state_messages[0];
 static_assert(sizeof parse_state_messages / sizeof parse_state_messages[0] ==
-                  IDL_GlobalData::PS_DeclsDeclSeen + 1,
+                  IDL_GlobalData::PS_FactoryDeclSeen + 1,
               "one message per parse state");
-static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::LOCAL_TYPE_USE + 1,
+static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::ILLEGAL_BOXED_TYPE + 1,
               "one text per error kind");
 
 const char *UTL_Error::parse_state_message(long s) {
@@ -292,10 +310,11 @@ void UTL_Error::coercion_error(AST_Expression *e, AST_Expression::ExprType t) {
 }
 
 void UTL_Error::inheritance_fwd_error(UTL_IdList *n, AST_Interface *f) {
+  const char *kind = f->node_type() == AST_Decl::NT_valuetype ? "valuetype " : "interface ";
   write_header_at(INHERIT_FROM_FORWARD, f);
-  std::cerr << "interface ";
+  std::cerr << kind;
   write_name(n);
-  std::cerr << " cannot inherit from forward declared interface ";
+  std::cerr << " cannot inherit from forward declared " << kind;
   write_local_name(f);
   end_report();
 }

@@ -138,7 +138,22 @@ public:
     PS_OpContextQsSeen,        // 109
     PS_OpContextCommaSeen,     // 110
     PS_DeclsCommaSeen,         // 111
-    PS_DeclsDeclSeen           // 112
+    PS_DeclsDeclSeen,          // 112
+    PS_ValueDeclSeen,          // 113
+    PS_ValueTypeSeen,          // 114
+    PS_ValueTypeIDSeen,        // 115
+    PS_ValueInheritColonSeen,  // 116
+    PS_SupportsSeen,           // 117
+    PS_ValueInheritSpecSeen,   // 118
+    PS_ValueSqSeen,            // 119
+    PS_ValueBodySeen,          // 120
+    PS_ValueQsSeen,            // 121
+    PS_ValueBoxTypeSeen,       // 122
+    PS_StateMemberSeen,        // 123
+    PS_StateMemberTypeSeen,    // 124
+    PS_FactorySeen,            // 125
+    PS_FactoryIDSeen,          // 126
+    PS_FactoryDeclSeen         // 127
   };
 
   IDL_GlobalData() = default;

@@ -13,6 +13,10 @@
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_factory.hh"
+#include "frontend/ast_state_member.hh"
+#include "frontend/ast_value_box.hh"
+#include "frontend/ast_value_type.hh"
 #include "frontend/ast_wide_string.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
@@ -30,6 +34,7 @@ AST_Decl *ScopeAsDecl(UTL_Scope *s) {
   case AST_Decl::NT_root:
     return AST_Module::narrow_from_scope(s);
   case AST_Decl::NT_interface:
+  case AST_Decl::NT_valuetype:
     return AST_Interface::narrow_from_scope(s);
   case AST_Decl::NT_struct:
   case AST_Decl::NT_except:
@@ -38,6 +43,7 @@ AST_Decl *ScopeAsDecl(UTL_Scope *s) {
   case AST_Decl::NT_enum:
     return AST_Enum::narrow_from_scope(s);
   case AST_Decl::NT_op:
+  case AST_Decl::NT_factory:
     return AST_Operation::narrow_from_scope(s);
   default:
     return nullptr;
@@ -52,6 +58,7 @@ UTL_Scope *DeclAsScope(AST_Decl *d) {
   case AST_Decl::NT_root:
     return AST_Module::narrow_from_decl(d);
   case AST_Decl::NT_interface:
+  case AST_Decl::NT_valuetype:
     return AST_Interface::narrow_from_decl(d);
   case AST_Decl::NT_struct:
   case AST_Decl::NT_except:
@@ -60,6 +67,7 @@ UTL_Scope *DeclAsScope(AST_Decl *d) {
   case AST_Decl::NT_enum:
     return AST_Enum::narrow_from_decl(d);
   case AST_Decl::NT_op:
+  case AST_Decl::NT_factory:
     return AST_Operation::narrow_from_decl(d);
   default:
     return nullptr;
@@ -143,7 +151,8 @@ AST_Decl *UTL_Scope::lookup_relative(UTL_IdList *name, long record) {
   AST_Decl *self = ScopeAsDecl(this);
   UTL_Scope *enclosing = self == nullptr ? nullptr : self->defined_in();
   AST_Decl *d = enclosing == nullptr ? nullptr : enclosing->lookup_by_name(name, record);
-  if (d == nullptr && pd_scope_node_type == AST_Decl::NT_interface)
+  if (d == nullptr && AST_Decl::is_one_of(pd_scope_node_type,
+                                          {AST_Decl::NT_interface, AST_Decl::NT_valuetype}))
     d = look_in_inherited(name, record);
   return d;
 }
@@ -202,7 +211,9 @@ bool can_be_redefined(AST_Decl *d) {
   case AST_Decl::NT_op:
   case AST_Decl::NT_union_branch:
   case AST_Decl::NT_field:
-  case AST_Decl::NT_pre_defined: return false;
+  case AST_Decl::NT_pre_defined:
+  case AST_Decl::NT_state_member:
+  case AST_Decl::NT_factory: return false;
   default: return true;
   }
 }
@@ -286,6 +297,11 @@ AST_Decl *UTL_Scope::add_by_node_type(AST_Decl *d) {
   case AST_Decl::NT_array: return add_array(AST_Array::narrow_from_decl(d));
   case AST_Decl::NT_root: return nullptr;
   case AST_Decl::NT_wstring: return add_wide_string(AST_WideString::narrow_from_decl(d));
+  case AST_Decl::NT_valuebox: return add_value_box(AST_ValueBox::narrow_from_decl(d));
+  case AST_Decl::NT_valuetype: return add_value_type(AST_ValueType::narrow_from_decl(d));
+  case AST_Decl::NT_valuetype_fwd: return add_value_type_fwd(AST_ValueTypeFwd::narrow_from_decl(d));
+  case AST_Decl::NT_state_member: return add_state_member(AST_StateMember::narrow_from_decl(d));
+  case AST_Decl::NT_factory: return add_factory(AST_Factory::narrow_from_decl(d));
   }
   return nullptr;
 }
@@ -401,6 +417,26 @@ AST_Array *UTL_Scope::add_array(AST_Array *a) {
 
 AST_WideString *UTL_Scope::add_wide_string(AST_WideString *s) {
   return mark_added(s, nullptr) ? s : nullptr;
+}
+
+AST_ValueBox *UTL_Scope::add_value_box(AST_ValueBox *b) {
+  return mark_added(b, b == nullptr ? nullptr : b->boxed_type()) ? b : nullptr;
+}
+
+AST_ValueType *UTL_Scope::add_value_type(AST_ValueType *v) {
+  return mark_added(v, nullptr) ? v : nullptr;
+}
+
+AST_ValueTypeFwd *UTL_Scope::add_value_type_fwd(AST_ValueTypeFwd *f) {
+  return mark_added(f, nullptr) ? f : nullptr;
+}
+
+AST_StateMember *UTL_Scope::add_state_member(AST_StateMember *m) {
+  return mark_added(m, m == nullptr ? nullptr : m->field_type()) ? m : nullptr;
+}
+
+AST_Factory *UTL_Scope::add_factory(AST_Factory *f) {
+  return mark_added(f, nullptr) ? f : nullptr;
 }
 
 // Printing.

@@ -36,6 +36,11 @@ class AST_Sequence;
 class AST_String;
 class AST_Array;
 class AST_WideString;
+class AST_ValueBox;
+class AST_ValueType;
+class AST_ValueTypeFwd;
+class AST_StateMember;
+class AST_Factory;
 class AST_Type;
 class UTL_NameList;
 
@@ -68,6 +73,11 @@ public:
   virtual AST_String *add_string(AST_String *s);
   virtual AST_Array *add_array(AST_Array *a);
   virtual AST_WideString *add_wide_string(AST_WideString *s);
+  virtual AST_ValueBox *add_value_box(AST_ValueBox *b);
+  virtual AST_ValueType *add_value_type(AST_ValueType *v);
+  virtual AST_ValueTypeFwd *add_value_type_fwd(AST_ValueTypeFwd *f);
+  virtual AST_StateMember *add_state_member(AST_StateMember *m);
+  virtual AST_Factory *add_factory(AST_Factory *f);
 
   // Runs the add pass over the members, and over every member that is a scope.
   virtual void call_add();
@@ -109,6 +119,11 @@ public:
   virtual AST_String *fe_add_string(AST_String *) { return nullptr; }
   virtual AST_Array *fe_add_array(AST_Array *) { return nullptr; }
   virtual AST_WideString *fe_add_wide_string(AST_WideString *) { return nullptr; }
+  virtual AST_ValueBox *fe_add_value_box(AST_ValueBox *) { return nullptr; }
+  virtual AST_ValueType *fe_add_value_type(AST_ValueType *) { return nullptr; }
+  virtual AST_ValueTypeFwd *fe_add_value_type_fwd(AST_ValueTypeFwd *) { return nullptr; }
+  virtual AST_StateMember *fe_add_state_member(AST_StateMember *) { return nullptr; }
+  virtual AST_Factory *fe_add_factory(AST_Factory *) { return nullptr; }
 
   AST_Decl::NodeType scope_node_type() { return pd_scope_node_type; }
 

@@ -55,6 +55,9 @@ bool is_fixed_kind(AST_Decl *d) {
   case AST_Decl::NT_string:
   case AST_Decl::NT_sequence:
   case AST_Decl::NT_wstring:
+  case AST_Decl::NT_valuebox:
+  case AST_Decl::NT_valuetype:
+  case AST_Decl::NT_valuetype_fwd:
     return false;
   case AST_Decl::NT_pre_defined:
     return AST_PredefinedType::narrow_from_decl(d)->pt() != AST_PredefinedType::PREDEF_ANY;

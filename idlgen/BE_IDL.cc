@@ -80,6 +80,12 @@ Dstr thrown_name(AST_Exception *e, const NameSpelling &spelling) {
   return name;
 }
 
+// Whether the interface is served by a class of the generated server: an interface that is
+// neither local nor a value type.
+bool has_servant(AST_Interface *i) {
+  return i->node_type() == AST_Decl::NT_interface && !i->is_local();
+}
+
 // A new stub function for an operation or attribute accessor, named name in IDL and cxxName
 // in the generated code.
 Function *new_member_function(Function::OpType kind, const char *name, const Dstr &cxxName) {
@@ -181,10 +187,10 @@ void BE_IDL::do_module(Headerfile &hh, Dstr &cc, AST_Module *m, Dstr prefix, ALi
     }
     note_origin(d);
     AST_Interface *iface = AST_Interface::narrow_from_decl(d);
-    if (iface != nullptr && iface->is_local())
-      do_local_interface(hh, cc, iface);
-    else if (iface != nullptr)
+    if (iface != nullptr && has_servant(iface))
       do_interface(hh, cc, iface, prefix, classmap, functions);
+    else if (iface != nullptr)
+      do_interface_without_servant(hh, cc, iface);
     else
       do_complex_type_support_fns(hh, cc, d, nullptr, nullptr);
   }
@@ -228,10 +234,12 @@ void BE_IDL::do_interface(Headerfile &hh, Dstr &cc, AST_Interface *i, const Dstr
   cat_binding(hh.bottom, "hh.class.end");
 }
 
-// A local interface is implemented by the program itself: it has no servant class and no
-// server functions, only the support functions of its references and of its types.
-void BE_IDL::do_local_interface(Headerfile &hh, Dstr &cc, AST_Interface *i) {
-  do_clone_compare_interface(hh, cc, i);
+// A local interface is implemented by the program itself, and a value type is data that
+// travels by value: neither has a servant class or server functions. What remains are the
+// support functions of a local interface's references and those of the types declared inside.
+void BE_IDL::do_interface_without_servant(Headerfile &hh, Dstr &cc, AST_Interface *i) {
+  if (i->node_type() == AST_Decl::NT_interface)
+    do_clone_compare_interface(hh, cc, i);
   for (UTL_ScopeActiveIterator m(i, UTL_Scope::SCOPE_ITER_DECLS); !m.is_done(); m.next())
     do_complex_type_support_fns(hh, cc, m.item(), nullptr, nullptr);
 }

@@ -61,7 +61,7 @@ private:
                  FunctionList *functions);
   void do_interface(Headerfile &hh, Dstr &cc, AST_Interface *i, const Dstr &prefix,
                     AList *classmap, FunctionList *functions);
-  void do_local_interface(Headerfile &hh, Dstr &cc, AST_Interface *i);
+  void do_interface_without_servant(Headerfile &hh, Dstr &cc, AST_Interface *i);
   Function *do_constructor(Headerfile &hh, const Dstr &sname, const Dstr &className);
   Function *do_operation(Headerfile &hh, AST_Operation *op);
   // *setter is null for a readonly attribute.

@@ -170,7 +170,9 @@ TEST_F(UtlTest, ParseStateMessagesCoverEveryState) {
   EXPECT_STREQ("Illegal syntax following union element", UTL_Error::parse_state_message(54));
   EXPECT_STREQ("Illegal syntax after declarator in declarators list",
                UTL_Error::parse_state_message(112));
-  EXPECT_STREQ("Some syntax error", UTL_Error::parse_state_message(113));
+  EXPECT_STREQ("Malformed valuetype declaration", UTL_Error::parse_state_message(113));
+  EXPECT_STREQ("Some syntax error",
+               UTL_Error::parse_state_message(IDL_GlobalData::PS_FactoryDeclSeen + 1));
   EXPECT_STREQ("Some syntax error", UTL_Error::parse_state_message(-1));
 }
 
