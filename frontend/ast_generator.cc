@@ -10,6 +10,8 @@
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_factory.hh"
+#include "frontend/ast_fixed.hh"
+#include "frontend/ast_native.hh"
 #include "frontend/ast_state_member.hh"
 #include "frontend/ast_value_box.hh"
 #include "frontend/ast_value_type.hh"
@@ -151,3 +153,9 @@ AST_StateMember *AST_Generator::create_state_member(bool is_public, AST_Type *ft
 }
 
 AST_Factory *AST_Generator::create_factory(UTL_IdList *n, UTL_StrList *p) { return new AST_Factory(n, p); }
+
+AST_Native *AST_Generator::create_native(UTL_IdList *n, UTL_StrList *p) { return new AST_Native(n, p); }
+
+AST_Fixed *AST_Generator::create_fixed(unsigned long digits, unsigned long scale) {
+  return new AST_Fixed(digits, scale);
+}

@@ -16,6 +16,8 @@ class AST_ValueType;
 class AST_ValueTypeFwd;
 class AST_StateMember;
 class AST_Factory;
+class AST_Native;
+class AST_Fixed;
 class UTL_ExprList;
 
 class AST_Generator {
@@ -68,6 +70,8 @@ public:
   virtual AST_StateMember *create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
                                                UTL_StrList *p);
   virtual AST_Factory *create_factory(UTL_IdList *n, UTL_StrList *p);
+  virtual AST_Native *create_native(UTL_IdList *n, UTL_StrList *p);
+  virtual AST_Fixed *create_fixed(unsigned long digits, unsigned long scale);
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "frontend/ast_enum.hh"
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_generator.hh"
+#include "frontend/ast_native.hh"
 #include "frontend/ast_operation.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
@@ -91,6 +92,8 @@ AST_EnumVal *AST_Interface::fe_add_enum_val(AST_EnumVal *v) {
 AST_Typedef *AST_Interface::fe_add_typedef(AST_Typedef *t) {
   return add_export(t) ? t : nullptr;
 }
+
+AST_Native *AST_Interface::fe_add_native(AST_Native *n) { return add_export(n) ? n : nullptr; }
 
 void AST_record_fwd_interface(AST_InterfaceFwd *f) { idl_global->fwd_interfaces().push_back(f); }
 

@@ -42,6 +42,7 @@ public:
   AST_Union *fe_add_union(AST_Union *u) override;
   AST_EnumVal *fe_add_enum_val(AST_EnumVal *v) override;
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
+  AST_Native *fe_add_native(AST_Native *n) override;
 
   static AST_Interface *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Interface>(d, {NT_interface, NT_valuetype});

@@ -5,7 +5,9 @@
 #include "frontend/ast_array.hh"
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
+#include "frontend/ast_fixed.hh"
 #include "frontend/ast_interface.hh"
+#include "frontend/ast_native.hh"
 #include "frontend/ast_predefined_type.hh"
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
@@ -94,6 +96,8 @@ AST_ValueBox *AST_Module::fe_add_value_box(AST_ValueBox *b) {
   return add_declaration(b) ? b : nullptr;
 }
 
+AST_Native *AST_Module::fe_add_native(AST_Native *n) { return add_declaration(n) ? n : nullptr; }
+
 AST_Constant *AST_Module::fe_add_constant(AST_Constant *c) {
   return add_declaration(c) ? c : nullptr;
 }
@@ -127,3 +131,5 @@ AST_String *AST_Root::fe_add_string(AST_String *s) { return add_anonymous_type(s
 AST_Array *AST_Root::fe_add_array(AST_Array *a) { return add_anonymous_type(a); }
 
 AST_WideString *AST_Root::fe_add_wide_string(AST_WideString *s) { return add_anonymous_type(s); }
+
+AST_Fixed *AST_Root::fe_add_fixed(AST_Fixed *f) { return add_anonymous_type(f); }

@@ -29,6 +29,7 @@ public:
   AST_ValueBox *fe_add_value_box(AST_ValueBox *b) override;
   AST_ValueType *fe_add_value_type(AST_ValueType *v) override;
   AST_ValueTypeFwd *fe_add_value_type_fwd(AST_ValueTypeFwd *f) override;
+  AST_Native *fe_add_native(AST_Native *n) override;
 
   static AST_Module *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Module>(d, {NT_module, NT_root});
@@ -52,6 +53,7 @@ public:
   AST_String *fe_add_string(AST_String *s) override;
   AST_Array *fe_add_array(AST_Array *a) override;
   AST_WideString *fe_add_wide_string(AST_WideString *s) override;
+  AST_Fixed *fe_add_fixed(AST_Fixed *f) override;
 
   static AST_Root *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Root>(d, {NT_root});

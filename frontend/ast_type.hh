@@ -1,6 +1,6 @@
 // AST_Type: the declarations that can be used as types; AST_ConcreteType: the types that are
-// not interfaces, value types or typedefs (predefined, struct, union, enum, array, sequence,
-// string, wide string, value box).
+// not interfaces, value types, native types or typedefs (predefined, struct, union, enum, array,
+// sequence, string, wide string, value box, fixed-point).
 #ifndef FRONTEND_AST_TYPE_HH
 #define FRONTEND_AST_TYPE_HH
 
@@ -18,7 +18,7 @@ public:
     return kind_cast<AST_Type>(d, {NT_interface, NT_interface_fwd, NT_except, NT_union,
                                    NT_struct, NT_enum, NT_string, NT_array, NT_sequence,
                                    NT_typedef, NT_pre_defined, NT_wstring, NT_valuebox,
-                                   NT_valuetype, NT_valuetype_fwd});
+                                   NT_valuetype, NT_valuetype_fwd, NT_native, NT_fixed});
   }
 
 protected:
@@ -33,7 +33,7 @@ public:
   static AST_ConcreteType *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_ConcreteType>(d, {NT_except, NT_union, NT_struct, NT_enum, NT_string,
                                            NT_array, NT_sequence, NT_pre_defined,
-                                           NT_wstring, NT_valuebox});
+                                           NT_wstring, NT_valuebox, NT_fixed});
   }
 
 protected:

@@ -18,6 +18,8 @@
 #include "frontend/ast_union.hh"
 #include "frontend/ast_union_label.hh"
 #include "frontend/ast_factory.hh"
+#include "frontend/ast_fixed.hh"
+#include "frontend/ast_native.hh"
 #include "frontend/ast_state_member.hh"
 #include "frontend/ast_value_box.hh"
 #include "frontend/ast_value_type.hh"
@@ -215,6 +217,20 @@ public:
 
   static be_factory *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_factory *>(d); }
   static be_factory *narrow_from_scope(UTL_Scope *s) { return dynamic_cast<be_factory *>(s); }
+};
+
+class be_native : public AST_Native {
+public:
+  using AST_Native::AST_Native;
+
+  static be_native *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_native *>(d); }
+};
+
+class be_fixed : public AST_Fixed {
+public:
+  using AST_Fixed::AST_Fixed;
+
+  static be_fixed *narrow_from_decl(AST_Decl *d) { return dynamic_cast<be_fixed *>(d); }
 };
 
 #endif

@@ -138,3 +138,9 @@ AST_StateMember *be_generator::create_state_member(bool is_public, AST_Type *ft,
 }
 
 AST_Factory *be_generator::create_factory(UTL_IdList *n, UTL_StrList *p) { return new be_factory(n, p); }
+
+AST_Native *be_generator::create_native(UTL_IdList *n, UTL_StrList *p) { return new be_native(n, p); }
+
+AST_Fixed *be_generator::create_fixed(unsigned long digits, unsigned long scale) {
+  return new be_fixed(digits, scale);
+}

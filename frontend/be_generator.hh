@@ -52,6 +52,8 @@ public:
   AST_StateMember *create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
                                        UTL_StrList *p) override;
   AST_Factory *create_factory(UTL_IdList *n, UTL_StrList *p) override;
+  AST_Native *create_native(UTL_IdList *n, UTL_StrList *p) override;
+  AST_Fixed *create_fixed(unsigned long digits, unsigned long scale) override;
 };
 
 #endif

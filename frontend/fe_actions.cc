@@ -9,9 +9,11 @@
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
 #include "frontend/ast_factory.hh"
+#include "frontend/ast_fixed.hh"
 #include "frontend/ast_generator.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_module.hh"
+#include "frontend/ast_native.hh"
 #include "frontend/ast_state_member.hh"
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
@@ -256,9 +258,11 @@ void fe_value_forward(FE_ValueHeader *head) {
   s->fe_add_value_type_fwd(f);
 }
 
+// A value type, a value box, or ValueBase, the type of any value.
 static bool is_value_type(AST_Decl *t) {
-  return AST_Decl::is_one_of(strip_typedefs(t)->node_type(),
-                             {AST_Decl::NT_valuetype, AST_Decl::NT_valuebox});
+  AST_Decl *d = strip_typedefs(t);
+  return AST_Decl::is_one_of(d->node_type(), {AST_Decl::NT_valuetype, AST_Decl::NT_valuebox}) ||
+         d == fe_root_type("ValueBase");
 }
 
 void fe_value_box(FE_ValueHeader *head, AST_Decl *type) {
@@ -542,11 +546,10 @@ AST_Decl *fe_string(E *bound, long width) {
 
 AST_Decl *fe_unbounded_string(long width) { return fe_string(gen()->create_expr(0UL), width); }
 
-AST_Decl *fe_wide_char_type() {
-  static char wchar[] = "wchar";
-  Identifier name(wchar);
+AST_Decl *fe_root_type(const char *name) {
+  Identifier id(const_cast<char *>(name));
   UTL_Scope *root = scopes()->bottom();
-  return root == nullptr ? nullptr : root->lookup_by_name_local(&name, false);
+  return root == nullptr ? nullptr : root->lookup_by_name_local(&id, false);
 }
 
 AST_Decl *fe_wide_string(E *bound) {
@@ -556,6 +559,28 @@ AST_Decl *fe_wide_string(E *bound) {
 }
 
 AST_Decl *fe_unbounded_wide_string() { return fe_wide_string(gen()->create_expr(0UL)); }
+
+// The value of a bound that is_valid_bound accepted.
+static unsigned long bound_value(E *bound) { return bound->coerce(E::EXPR_ULONG)->u.ulval; }
+
+AST_Decl *fe_fixed(E *digits, E *scale) {
+  if (digits == nullptr || scale == nullptr || !is_valid_bound(digits) || !is_valid_bound(scale))
+    return nullptr;
+  AST_Fixed *f = gen()->create_fixed(bound_value(digits), bound_value(scale));
+  if (f->digits() == 0 || f->digits() > AST_Fixed::max_digits || f->scale() > f->digits()) {
+    err()->fixed_type_error(f);
+    return nullptr;
+  }
+  return idl_global->root()->fe_add_fixed(f);
+}
+
+void fe_native(Identifier *id) {
+  UTL_Scope *s = current_scope();
+  UTL_IdList *n = name_of(id);
+  UTL_StrList *p = idl_global->pragmas();
+  if (s != nullptr)
+    s->fe_add_native(gen()->create_native(n, p));
+}
 
 // Declarators.
 

@@ -91,10 +91,12 @@ AST_Decl *fe_sequence(AST_Decl *element, AST_Expression *bound);
 AST_Decl *fe_unbounded_sequence(AST_Decl *element);
 AST_Decl *fe_string(AST_Expression *bound, long width);
 AST_Decl *fe_unbounded_string(long width);
-// The standard wide types: the predefined wchar, and wstring.
-AST_Decl *fe_wide_char_type();
+// The predefined type of the root named name (wchar, ValueBase).
+AST_Decl *fe_root_type(const char *name);
 AST_Decl *fe_wide_string(AST_Expression *bound);
 AST_Decl *fe_unbounded_wide_string();
+AST_Decl *fe_fixed(AST_Expression *digits, AST_Expression *scale);
+void fe_native(Identifier *id);
 
 // Declarators.
 FE_Declarator *fe_simple_declarator(Identifier *id);

@@ -43,7 +43,7 @@ static const char *const pseudo_names[] = {
     "Object",   "TypeCode", "attribute", "case",    "const",   "context", "default",
     "enum",     "exception", "in",       "out",     "inout",   "interface", "module",
     "oneway",   "raises",   "readonly",  "sequence", "string", "wstring_t", "struct",
-    "switch",   "typedef",  "union",     "unsigned", "TRUE",   "FALSE",
+    "switch",   "typedef",  "union",     "unsigned", "TRUE",   "FALSE",    "ValueBase",
 };
 
 static void add_predefined(AST_Module *m, AST_PredefinedType::PredefinedType pt,

@@ -72,7 +72,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %token STRUCT UNION SWITCH ENUM SEQUENCE STRING WSTRING EXCEPTION CASE DEFAULT READONLY
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
 %token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL VALUETYPE CUSTOM TRUNCATABLE SUPPORTS PUBLIC PRIVATE
-%token FACTORY
+%token FACTORY NATIVE FIXED VALUEBASE
 %token <ival> INTEGER_LITERAL
 %token <sval> STRING_LITERAL
 %token <cval> CHARACTER_LITERAL
@@ -96,7 +96,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %type <dcval> type_spec simple_type_spec template_type_spec constructed_type_spec
 %type <dcval> switch_type_spec op_type_spec struct_type union_type enum_type
 %type <dcval> sequence_type_spec seq_head string_type_spec wstring_type_spec array_declarator
-%type <dcval> wide_char_type wide_string_type_spec
+%type <dcval> wide_char_type wide_string_type_spec fixed_pt_type
 %type <deval> declarator simple_declarator complex_declarator
 %type <dlval> at_least_one_declarator declarators
 %type <elval> at_least_one_array_dim array_dims
@@ -365,6 +365,7 @@ type_dcl
         | struct_type
         | union_type
         | enum_type
+        | NATIVE { set_state(G::PS_NativeSeen); } id { fe_native($3); }
         ;
 
 type_declarator
@@ -380,6 +381,7 @@ type_spec
 simple_type_spec
         : base_type_spec { $$ = fe_primitive_type($1); }
         | wide_char_type
+        | VALUEBASE { $$ = fe_root_type("ValueBase"); }
         | template_type_spec
         | scoped_name { $$ = fe_type_of_name($1); }
         ;
@@ -398,6 +400,7 @@ template_type_spec
         | string_type_spec
         | wstring_type_spec
         | wide_string_type_spec
+        | fixed_pt_type
         ;
 
 constructed_type_spec
@@ -453,7 +456,16 @@ char_type
         | WCHAR { $$ = E::EXPR_WCHAR; }
         ;
 
-wide_char_type : WIDE_CHAR { $$ = fe_wide_char_type(); } ;
+wide_char_type : WIDE_CHAR { $$ = fe_root_type("wchar"); } ;
+
+fixed_pt_type
+        : FIXED { set_state(G::PS_FixedSeen); }
+          '<' { set_state(G::PS_FixedSqSeen); }
+          positive_int_expr { set_state(G::PS_FixedDigitsSeen); }
+          ',' { set_state(G::PS_FixedCommaSeen); }
+          positive_int_expr { set_state(G::PS_FixedScaleSeen); }
+          '>' { set_state(G::PS_FixedQsSeen); $$ = fe_fixed($5, $9); }
+        ;
 
 octet_type : OCTET { $$ = E::EXPR_OCTET; } ;
 

@@ -50,6 +50,7 @@ static const char *const error_texts[] = {
     "state member or factory in abstract valuetype, ",           // STATE_IN_ABSTRACT_VALUE
     "factory with OUT or INOUT parameters, ",                    // FACTORY_OUT_ARGUMENT
     "value type in a value box, ",                               // ILLEGAL_BOXED_TYPE
+    "fixed-point type out of range: ",                           // FIXED_TYPE_RANGE
 };
 
 // Syntax-error message, by parse state.
@@ -182,13 +183,20 @@ static const char *const parse_state_messages[] = {
     "Missing identifier following FACTORY keyword",
     "Illegal syntax or missing '(' after factory identifier",
     "Malformed factory declaration",
+    "Missing identifier following NATIVE keyword",
+    "Illegal syntax or missing '<' following FIXED keyword",
+    "Illegal syntax or missing digits following '<' in fixed",
+    "Illegal syntax or missing ',' following digits in fixed",
+    "Illegal syntax or missing scale following ',' in fixed",
+    "Illegal syntax or missing '>' following scale in fixed",
+    "Illegal syntax following '>' in fixed",
 };
 
 static const long n_parse_states = sizeof parse_state_messages / sizeof parse_state_messages[0];
 static_assert(sizeof parse_state_messages / sizeof parse_state_messages[0] ==
-                  IDL_GlobalData::PS_FactoryDeclSeen + 1,
+                  IDL_GlobalData::PS_FixedQsSeen + 1,
               "one message per parse state");
-static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::ILLEGAL_BOXED_TYPE + 1,
+static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::FIXED_TYPE_RANGE + 1,
               "one text per error kind");
 
 const char *UTL_Error::parse_state_message(long s) {
@@ -400,5 +408,11 @@ void UTL_Error::fwd_decl_not_defined(AST_Interface *i) {
   write_header_at(FORWARD_NEVER_DEFINED, i);
   std::cerr << "interface ";
   write_local_name(i);
+  end_report();
+}
+
+void UTL_Error::fixed_type_error(AST_Decl *fixed) {
+  write_header_here(FIXED_TYPE_RANGE);
+  write_dump(fixed);
   end_report();
 }

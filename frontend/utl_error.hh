@@ -53,7 +53,8 @@ public:
     LOCAL_TYPE_USE,
     STATE_IN_ABSTRACT_VALUE,
     FACTORY_OUT_ARGUMENT,
-    ILLEGAL_BOXED_TYPE
+    ILLEGAL_BOXED_TYPE,
+    FIXED_TYPE_RANGE
   };
 
   virtual ~UTL_Error() = default;
@@ -81,6 +82,9 @@ public:
   void redefinition_in_scope(AST_Decl *d, AST_Decl *s);
   void not_a_type(AST_Decl *d);
   void fwd_decl_not_defined(AST_Interface *i);
+  // A fixed-point type whose digits or scale are out of range, reported with its dump at the
+  // current position.
+  void fixed_type_error(AST_Decl *fixed);
 
   // The message of a parse state; "Some syntax error" for a value outside the table.
   static const char *parse_state_message(long s);

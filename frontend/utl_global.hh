@@ -153,7 +153,14 @@ public:
     PS_StateMemberTypeSeen,    // 124
     PS_FactorySeen,            // 125
     PS_FactoryIDSeen,          // 126
-    PS_FactoryDeclSeen         // 127
+    PS_FactoryDeclSeen,        // 127
+    PS_NativeSeen,             // 128
+    PS_FixedSeen,              // 129
+    PS_FixedSqSeen,            // 130
+    PS_FixedDigitsSeen,        // 131
+    PS_FixedCommaSeen,         // 132
+    PS_FixedScaleSeen,         // 133
+    PS_FixedQsSeen             // 134
   };
 
   IDL_GlobalData() = default;

@@ -14,6 +14,8 @@
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
 #include "frontend/ast_factory.hh"
+#include "frontend/ast_fixed.hh"
+#include "frontend/ast_native.hh"
 #include "frontend/ast_state_member.hh"
 #include "frontend/ast_value_box.hh"
 #include "frontend/ast_value_type.hh"
@@ -302,6 +304,8 @@ AST_Decl *UTL_Scope::add_by_node_type(AST_Decl *d) {
   case AST_Decl::NT_valuetype_fwd: return add_value_type_fwd(AST_ValueTypeFwd::narrow_from_decl(d));
   case AST_Decl::NT_state_member: return add_state_member(AST_StateMember::narrow_from_decl(d));
   case AST_Decl::NT_factory: return add_factory(AST_Factory::narrow_from_decl(d));
+  case AST_Decl::NT_native: return add_native(AST_Native::narrow_from_decl(d));
+  case AST_Decl::NT_fixed: return add_fixed(AST_Fixed::narrow_from_decl(d));
   }
   return nullptr;
 }
@@ -331,7 +335,8 @@ bool UTL_Scope::add_type(AST_Type *t) {
   case AST_Decl::NT_string:
   case AST_Decl::NT_array:
   case AST_Decl::NT_sequence:
-  case AST_Decl::NT_wstring: return root != nullptr && root->add_by_node_type(t) != nullptr;
+  case AST_Decl::NT_wstring:
+  case AST_Decl::NT_fixed: return root != nullptr && root->add_by_node_type(t) != nullptr;
   default: return true;
   }
 }
@@ -438,6 +443,10 @@ AST_StateMember *UTL_Scope::add_state_member(AST_StateMember *m) {
 AST_Factory *UTL_Scope::add_factory(AST_Factory *f) {
   return mark_added(f, nullptr) ? f : nullptr;
 }
+
+AST_Native *UTL_Scope::add_native(AST_Native *n) { return mark_added(n, nullptr) ? n : nullptr; }
+
+AST_Fixed *UTL_Scope::add_fixed(AST_Fixed *f) { return mark_added(f, nullptr) ? f : nullptr; }
 
 // Printing.
 

@@ -41,6 +41,8 @@ class AST_ValueType;
 class AST_ValueTypeFwd;
 class AST_StateMember;
 class AST_Factory;
+class AST_Native;
+class AST_Fixed;
 class AST_Type;
 class UTL_NameList;
 
@@ -78,6 +80,8 @@ public:
   virtual AST_ValueTypeFwd *add_value_type_fwd(AST_ValueTypeFwd *f);
   virtual AST_StateMember *add_state_member(AST_StateMember *m);
   virtual AST_Factory *add_factory(AST_Factory *f);
+  virtual AST_Native *add_native(AST_Native *n);
+  virtual AST_Fixed *add_fixed(AST_Fixed *f);
 
   // Runs the add pass over the members, and over every member that is a scope.
   virtual void call_add();
@@ -124,6 +128,8 @@ public:
   virtual AST_ValueTypeFwd *fe_add_value_type_fwd(AST_ValueTypeFwd *) { return nullptr; }
   virtual AST_StateMember *fe_add_state_member(AST_StateMember *) { return nullptr; }
   virtual AST_Factory *fe_add_factory(AST_Factory *) { return nullptr; }
+  virtual AST_Native *fe_add_native(AST_Native *) { return nullptr; }
+  virtual AST_Fixed *fe_add_fixed(AST_Fixed *) { return nullptr; }
 
   AST_Decl::NodeType scope_node_type() { return pd_scope_node_type; }
 
