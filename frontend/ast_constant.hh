@@ -16,6 +16,10 @@ public:
 
   AST_Expression *constant_value() { return pd_constant_value; }
   AST_Expression::ExprType et() { return pd_et; }
+  // The type node the constant was declared with where its name is not the expression
+  // type's (see constant_type_text), else null.
+  AST_Decl *declared_type() { return pd_declared_type; }
+  void set_declared_type(AST_Decl *t) { pd_declared_type = t; }
 
   static AST_Constant *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Constant>(d, {NT_const, NT_enum_val});
@@ -30,6 +34,7 @@ protected:
 private:
   AST_Expression *pd_constant_value;
   AST_Expression::ExprType pd_et;
+  AST_Decl *pd_declared_type = nullptr;
 };
 
 class AST_EnumVal : public AST_Constant {
@@ -41,5 +46,9 @@ public:
     return kind_cast<AST_EnumVal>(d, {NT_enum_val});
   }
 };
+
+// The name of a constant's type in dumps and messages: a predefined type's or enumeration's
+// name, "wstring" for a wide string, else the name of the expression type et.
+const char *constant_type_text(AST_Expression::ExprType et, AST_Decl *declared_type);
 
 #endif

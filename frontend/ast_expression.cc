@@ -119,6 +119,21 @@ AST_Expression::AST_Expression(UTL_String *s) : AST_Expression(COMB_NONE, new_va
   pd_ev->u.strval = s;
 }
 
+AST_Expression::AST_Expression(UTL_String *s, ExprType t) : AST_Expression(COMB_NONE, new_value(t)) {
+  pd_ev->u.strval = s;
+}
+
+AST_Expression::AST_Expression(AST_FixedValue *f)
+    : AST_Expression(COMB_NONE, new_value(EXPR_FIXED)) {
+  pd_ev->u.fixval = f;
+}
+
+void AST_Expression::set_integer_literal(unsigned long long value, bool beyond_64_bits) {
+  pd_integer_literal = true;
+  pd_literal_value = value;
+  pd_literal_beyond_64_bits = beyond_64_bits;
+}
+
 // Evaluates an operand and replaces its value by the value converted to t; false when either
 // step gives no value.
 static bool evaluate_operand(AST_Expression *v, AST_Expression::EvalKind k,
@@ -193,7 +208,7 @@ Value *AST_Expression::eval_un_op(EvalKind k) {
   return new_long(~pd_v1->ev()->u.lval);
 }
 
-Value *AST_Expression::eval_symbol(EvalKind k) {
+AST_Constant *AST_Expression::named_constant() {
   UTL_Error *err = idl_global->err();
   if (pd_n == nullptr) {
     err->eval_error(this);
@@ -211,7 +226,12 @@ Value *AST_Expression::eval_symbol(EvalKind k) {
     err->constant_expected(pd_n, d);
     return nullptr;
   }
-  return c->constant_value()->eval_internal(k);
+  return c;
+}
+
+Value *AST_Expression::eval_symbol(EvalKind k) {
+  AST_Constant *c = named_constant();
+  return c == nullptr ? nullptr : c->constant_value()->eval_internal(k);
 }
 
 Value *AST_Expression::eval_internal(EvalKind k) {
@@ -241,9 +261,21 @@ Value *AST_Expression::eval(EvalKind k) { return eval_kind(eval_internal(k), k);
 
 void AST_Expression::evaluate(EvalKind k) { pd_ev = eval_kind(eval_internal(k), k); }
 
+// A fresh copy of v converted to t; null for no v.
+static Value *converted(Value *v, AST_Expression::ExprType t) {
+  return v == nullptr ? nullptr : coerce_value(new Value(*v), t);
+}
+
 Value *AST_Expression::coerce(ExprType t) {
   if (pd_ev != nullptr && pd_ev->et == t)
     return pd_ev;
+  switch (t) {
+  case EXPR_LONGLONG:
+  case EXPR_ULONGLONG: return converted(eval_integer(t == EXPR_ULONGLONG), t);
+  case EXPR_FIXED: return eval_fixed();
+  case EXPR_ENUM: return eval_enumerator();
+  default: break;
+  }
   pd_ev = eval_internal(EVAL_CONST);
   if (pd_ev == nullptr)
     return nullptr;

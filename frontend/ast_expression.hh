@@ -8,6 +8,9 @@
 
 #include "frontend/utl_arena.hh"
 
+class AST_Constant;
+class AST_Decl;
+class AST_FixedValue;
 class UTL_IdList;
 class UTL_Scope;
 class UTL_String;
@@ -28,19 +31,25 @@ public:
   enum EvalKind { EVAL_CONST, EVAL_POSITIVE_INT };
 
   // A typed value; et says which member of u is valid. Integer values stay within the ranges
-  // of the IDL types (long and unsigned long are 32 bits wide).
+  // of the IDL types (long and unsigned long are 32 bits wide). A wide character is its code,
+  // held in lval; a wide string is its UTF-8 text, held in strval.
   struct AST_ExprValue {
     union {
       short sval;
       unsigned short usval;
       long lval;
       unsigned long ulval;
+      long long llval;
+      unsigned long long ullval;
       float fval;
       double dval;
+      long double ldval;
       char cval;
       unsigned char oval;
       long bval;
       UTL_String *strval;
+      AST_FixedValue *fixval;
+      AST_Decl *enumval;
     } u;
     ExprType et;
   };
@@ -59,6 +68,9 @@ public:
   explicit AST_Expression(char c);
   explicit AST_Expression(unsigned char o);
   explicit AST_Expression(UTL_String *s);
+  // A string marked with type t (used for wide strings with EXPR_WSTRING).
+  AST_Expression(UTL_String *s, ExprType t);
+  explicit AST_Expression(AST_FixedValue *f);
   virtual ~AST_Expression() = default;
 
   virtual void dump(std::ostream &o);
@@ -74,6 +86,20 @@ public:
   virtual AST_ExprValue *eval_un_op(EvalKind k);
   virtual AST_ExprValue *eval_symbol(EvalKind k);
   virtual AST_ExprValue *eval_internal(EvalKind k);
+
+  // Exact evaluation, for the targets whose values the arithmetic in double above cannot give:
+  // integers of 64 bits (an unsigned target reads the results of bit operators as unsigned),
+  // fixed-point values and enumerators. Each sets the values of the nodes it passes, so that a
+  // dump shows them, and gives null when a node has no value of the kind; only integer
+  // literals and integer constants are integers here, as enumerators, characters and booleans
+  // are not.
+  AST_ExprValue *eval_integer(bool unsigned_target);
+  AST_ExprValue *eval_fixed();
+  AST_ExprValue *eval_enumerator();
+
+  // An integer literal also keeps its value as written (its own value is that wrapped to 32
+  // bits, a long's): beyond_64_bits when no 64-bit type holds it.
+  void set_integer_literal(unsigned long long value, bool beyond_64_bits);
 
   UTL_Scope *defined_in() { return pd_defined_in; }
   void set_defined_in(UTL_Scope *s) { pd_defined_in = s; }
@@ -99,6 +125,9 @@ public:
 private:
   AST_Expression(ExprComb comb, AST_ExprValue *v);
   void fill_definition_details();
+  // The constant (or enumerator) a symbol node names, looked up from the innermost open
+  // scope; null, after reporting, when it names none.
+  AST_Constant *named_constant();
 
   UTL_Scope *pd_defined_in;
   long pd_line;
@@ -109,6 +138,9 @@ private:
   AST_Expression *pd_v2 = nullptr;
   UTL_IdList *pd_n = nullptr;
   long pd_nesting = 1;
+  bool pd_integer_literal = false;
+  bool pd_literal_beyond_64_bits = false;
+  unsigned long long pd_literal_value = 0;
 };
 
 // Converts v in place to t and returns it; null when the value does not fit t or no

@@ -159,3 +159,9 @@ AST_Native *AST_Generator::create_native(UTL_IdList *n, UTL_StrList *p) { return
 AST_Fixed *AST_Generator::create_fixed(unsigned long digits, unsigned long scale) {
   return new AST_Fixed(digits, scale);
 }
+
+AST_Expression *AST_Generator::create_wide_string_expr(UTL_String *ws) {
+  return new AST_Expression(ws, AST_Expression::EXPR_WSTRING);
+}
+
+AST_Expression *AST_Generator::create_expr(AST_FixedValue *f) { return new AST_Expression(f); }

@@ -56,6 +56,10 @@ public:
   virtual AST_Expression *create_expr(UTL_String *s);
   virtual AST_Expression *create_expr(char c);
   virtual AST_Expression *create_expr(double d);
+  // A wide string literal's value (distinct from create_expr, whose null arguments would not
+  // tell the two apart).
+  virtual AST_Expression *create_wide_string_expr(UTL_String *ws);
+  virtual AST_Expression *create_expr(AST_FixedValue *f);
   virtual AST_EnumVal *create_enum_val(unsigned long v, UTL_IdList *n, UTL_StrList *p);
   virtual AST_Array *create_array(UTL_IdList *n, unsigned long ndims, UTL_ExprList *dims);
   virtual AST_Sequence *create_sequence(AST_Expression *ms, AST_Type *bt);

@@ -1,8 +1,9 @@
 // The correspondence between predefined types and the expression types of their values.
 #include "frontend/ast_predefined_type.hh"
 
-// Each predefined kind that values can have, with their expression type and whether constants
-// of that kind can be declared.
+// Each predefined kind that values can have, with their expression type and whether the
+// arithmetic in double handles them (the kinds of the first IDL; union labels and the
+// predefined-type rule of the global state are those).
 struct PredefinedValueKind {
   AST_Expression::ExprType et;
   AST_PredefinedType::PredefinedType pt;
@@ -40,6 +41,13 @@ bool predefined_kind_of(AST_Expression::ExprType t, AST_PredefinedType::Predefin
 AST_Expression::ExprType constant_type_of(AST_PredefinedType::PredefinedType kind) {
   for (const PredefinedValueKind &k : value_kinds)
     if (k.pt == kind && k.constant)
+      return k.et;
+  return AST_Expression::EXPR_ANY;
+}
+
+AST_Expression::ExprType value_type_of(AST_PredefinedType::PredefinedType kind) {
+  for (const PredefinedValueKind &k : value_kinds)
+    if (k.pt == kind && k.et != AST_Expression::EXPR_ANY && k.et != AST_Expression::EXPR_VOID)
       return k.et;
   return AST_Expression::EXPR_ANY;
 }

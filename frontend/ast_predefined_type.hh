@@ -43,8 +43,12 @@ private:
 // The predefined kind whose values have expression type t; false when there is none (string,
 // wide string, none).
 bool predefined_kind_of(AST_Expression::ExprType t, AST_PredefinedType::PredefinedType *kind);
-// The expression type of the values of a predefined kind that constants can have (integers,
-// floating types, char, octet, boolean); any for the other kinds.
+// The expression type of the values of a predefined kind that the arithmetic in double handles
+// (integers and floating types up to 32 and 64 bits, char, octet, boolean); any for the other
+// kinds.
 AST_Expression::ExprType constant_type_of(AST_PredefinedType::PredefinedType kind);
+// The expression type of the values of a predefined kind, 64-bit integers, long double and wide
+// characters included; any for any, void and the pseudo types.
+AST_Expression::ExprType value_type_of(AST_PredefinedType::PredefinedType kind);
 
 #endif

@@ -144,3 +144,9 @@ AST_Native *be_generator::create_native(UTL_IdList *n, UTL_StrList *p) { return 
 AST_Fixed *be_generator::create_fixed(unsigned long digits, unsigned long scale) {
   return new be_fixed(digits, scale);
 }
+
+AST_Expression *be_generator::create_wide_string_expr(UTL_String *ws) {
+  return new be_expr_val(ws, AST_Expression::EXPR_WSTRING);
+}
+
+AST_Expression *be_generator::create_expr(AST_FixedValue *f) { return new be_expr_val(f); }

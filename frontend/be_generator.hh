@@ -38,6 +38,8 @@ public:
   AST_Expression *create_expr(UTL_String *s) override;
   AST_Expression *create_expr(char c) override;
   AST_Expression *create_expr(double d) override;
+  AST_Expression *create_wide_string_expr(UTL_String *ws) override;
+  AST_Expression *create_expr(AST_FixedValue *f) override;
   AST_EnumVal *create_enum_val(unsigned long v, UTL_IdList *n, UTL_StrList *p) override;
   AST_Array *create_array(UTL_IdList *n, unsigned long ndims, UTL_ExprList *dims) override;
   AST_Sequence *create_sequence(AST_Expression *ms, AST_Type *bt) override;

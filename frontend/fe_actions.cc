@@ -2,6 +2,7 @@
 #include "frontend/fe_actions.hh"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "frontend/ast_enum.hh"
 #include "frontend/ast_factory.hh"
 #include "frontend/ast_fixed.hh"
+#include "frontend/ast_fixed_value.hh"
 #include "frontend/ast_generator.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_module.hh"
@@ -385,17 +387,32 @@ void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarat
   });
 }
 
-void fe_constant(E::ExprType type, Identifier *id, E *value) {
+// Whether value has a value of the constant's type, for an enumeration one of its enumerators.
+// A value of a fixed-point type loses the digits after the point beyond the type's scale.
+static bool has_value_of(FE_ConstType type, E *value) {
+  E::AST_ExprValue *v = value->coerce(type.et);
+  if (v == nullptr)
+    return false;
+  if (AST_Enum *e = AST_Enum::narrow_from_decl(type.type))
+    return v->u.enumval->defined_in() == e;
+  if (AST_Fixed *f = AST_Fixed::narrow_from_decl(type.type))
+    v->u.fixval = v->u.fixval->truncated(f->scale());
+  return true;
+}
+
+void fe_constant(FE_ConstType type, Identifier *id, E *value) {
   UTL_Scope *s = current_scope();
   UTL_IdList *n = name_of(id);
   UTL_StrList *p = idl_global->pragmas();
   if (s == nullptr || value == nullptr)
     return;
-  if (value->coerce(type) == nullptr) {
-    err()->coercion_error(value, type);
+  if (!has_value_of(type, value)) {
+    err()->coercion_error(value, constant_type_text(type.et, type.type));
     return;
   }
-  s->fe_add_constant(gen()->create_constant(type, value, n, p));
+  AST_Constant *c = gen()->create_constant(type.et, value, n, p);
+  c->set_declared_type(type.type);
+  s->fe_add_constant(c);
 }
 
 // Unions.
@@ -501,13 +518,22 @@ AST_Decl *fe_discriminator_of_name(UTL_IdList *name) {
   return nullptr;
 }
 
-E::ExprType fe_const_type_of_name(UTL_IdList *name) {
+// A type that names no type a constant can have gives the expression type any, which no value
+// has.
+FE_ConstType fe_const_type_of_name(UTL_IdList *name) {
   UTL_Scope *s = current_scope();
   AST_Decl *d = strip_typedefs(s == nullptr ? nullptr : s->lookup_by_name(name, true));
-  AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(d);
-  if (p == nullptr)
-    return E::EXPR_ANY;
-  return idl_global->PredefinedTypeToExprType(p->pt());
+  if (AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(d))
+    return FE_ConstType{value_type_of(p->pt()), p};
+  if (AST_String *string = AST_String::narrow_from_decl(d))
+    return FE_ConstType{string->width() == 1 ? E::EXPR_STRING : E::EXPR_WSTRING, nullptr};
+  if (AST_WideString::narrow_from_decl(d) != nullptr)
+    return FE_ConstType{E::EXPR_WSTRING, d};
+  if (AST_Enum::narrow_from_decl(d) != nullptr)
+    return FE_ConstType{E::EXPR_ENUM, d};
+  if (AST_Fixed::narrow_from_decl(d) != nullptr)
+    return FE_ConstType{E::EXPR_FIXED, d};
+  return FE_ConstType{E::EXPR_ANY, nullptr};
 }
 
 void fe_sequence_begin() { scopes()->push(nullptr); }
@@ -632,6 +658,22 @@ E *fe_unary(E::ExprComb comb, E *a) {
 }
 
 E *fe_symbol(UTL_IdList *name) { return gen()->create_expr(name); }
+
+E *fe_integer_literal(long value) {
+  E *e = gen()->create_expr(value);
+  e->set_integer_literal(static_cast<uint32_t>(value), false);
+  return e;
+}
+
+E *fe_wide_integer_literal(IDL_IntegerValue value) {
+  E *e = gen()->create_expr(static_cast<long>(static_cast<int32_t>(value.value)));
+  e->set_integer_literal(value.value, value.beyond_64_bits);
+  return e;
+}
+
+E *fe_fixed_literal(AST_FixedValue *value) {
+  return value == nullptr ? nullptr : gen()->create_expr(value);
+}
 
 E *fe_positive_int(E *e) {
   if (e == nullptr)

@@ -8,6 +8,7 @@
 #include "frontend/ast_field.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_operation.hh"
+#include "frontend/fe_lexer.hh"
 #include "frontend/fe_value_header.hh"
 #include "frontend/utl_list.hh"
 
@@ -22,6 +23,14 @@ class UTL_IdList;
 class UTL_LabelList;
 class UTL_NameList;
 class UTL_StrList;
+
+// The type a constant is declared with: its expression type, and the type node where the
+// constant's value or name needs it (an enumeration, a fixed-point type, a predefined or wide
+// string type whose name is not the expression type's).
+struct FE_ConstType {
+  AST_Expression::ExprType et;
+  AST_Decl *type;
+};
 
 // Syntax errors: the parser signals a new error, the error rule reports it once.
 void fe_syntax_error_signalled();
@@ -68,7 +77,7 @@ void fe_enumerator(char *name);
 void fe_operation_begin(AST_Operation::Flags flags, AST_Decl *return_type, char *name);
 void fe_operation_end(UTL_NameList *raises, UTL_StrList *context);
 
-void fe_constant(AST_Expression::ExprType type, Identifier *id, AST_Expression *value);
+void fe_constant(FE_ConstType type, Identifier *id, AST_Expression *value);
 void fe_typedef(AST_Decl *type, UTL_DeclList *declarators);
 void fe_member(AST_Decl *type, UTL_DeclList *declarators);
 void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators);
@@ -85,7 +94,7 @@ void fe_case_branch(UTL_LabelList *labels, AST_Field *element);
 AST_Decl *fe_primitive_type(AST_Expression::ExprType type);
 AST_Decl *fe_type_of_name(UTL_IdList *name);
 AST_Decl *fe_discriminator_of_name(UTL_IdList *name);
-AST_Expression::ExprType fe_const_type_of_name(UTL_IdList *name);
+FE_ConstType fe_const_type_of_name(UTL_IdList *name);
 void fe_sequence_begin();
 AST_Decl *fe_sequence(AST_Decl *element, AST_Expression *bound);
 AST_Decl *fe_unbounded_sequence(AST_Decl *element);
@@ -109,6 +118,10 @@ AST_Expression *fe_array_dim(AST_Expression *size);
 AST_Expression *fe_binary(AST_Expression::ExprComb comb, AST_Expression *a, AST_Expression *b);
 AST_Expression *fe_unary(AST_Expression::ExprComb comb, AST_Expression *a);
 AST_Expression *fe_symbol(UTL_IdList *name);
+// Integer literals (each also keeps its value as written) and fixed-point literals.
+AST_Expression *fe_integer_literal(long value);
+AST_Expression *fe_wide_integer_literal(IDL_IntegerValue value);
+AST_Expression *fe_fixed_literal(AST_FixedValue *value);
 // A bound or dimension: evaluated once, then converted to unsigned long.
 AST_Expression *fe_positive_int(AST_Expression *e);
 

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "frontend/ast_fixed_value.hh"
 #include "frontend/utl_arena.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
@@ -75,6 +76,21 @@ long idl_atoi(const char *text, long base) {
   if (negative)
     value = 0u - value;
   return static_cast<int32_t>(value);
+}
+
+IDL_IntegerValue idl_integer_value(const char *text, long base) {
+  if (base == 8 && *text == '0')
+    text++;
+  else if (base == 16 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    text += 2;
+  IDL_IntegerValue v = {0, false};
+  const unsigned long long b = static_cast<unsigned long long>(base);
+  for (int d; (d = digit_value(*text)) < base; text++) {
+    const unsigned long long digit = static_cast<unsigned long long>(d);
+    v.beyond_64_bits |= v.value > (ULLONG_MAX - digit) / b;
+    v.value = v.value * b + digit;
+  }
+  return v;
 }
 
 // Scales v by ten to the power exponent, one step at a time; stops once the value can no
@@ -145,6 +161,72 @@ char idl_escape_reader(const char *text) {
     if (e.letter == *s)
       return e.value;
   return *s;
+}
+
+// The code of the escape at s (after its backslash), and where it ends: \u and \x take up to
+// four and two hexadecimal digits, octal escapes up to three digits, the others are those of
+// character literals.
+static long wide_escape(const char *s, const char **end) {
+  long code = 0;
+  if (*s == 'u' || *s == 'x') {
+    const int most = *s == 'u' ? 4 : 2;
+    s++;
+    for (int n = 0; n < most && digit_value(*s) < 16; n++, s++)
+      code = code * 16 + digit_value(*s);
+    *end = s;
+    return code;
+  }
+  if (*s >= '0' && *s <= '7') {
+    for (int n = 0; n < 3 && *s >= '0' && *s <= '7'; n++, s++)
+      code = code * 8 + (*s - '0');
+    *end = s;
+    return code;
+  }
+  *end = s + 1;
+  return static_cast<unsigned char>(idl_escape_reader(s - 1));
+}
+
+// The code of the UTF-8 character at s, and where it ends.
+static long utf8_character(const char *s, const char **end) {
+  const unsigned char lead = static_cast<unsigned char>(*s);
+  const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  long code = more == 0 ? lead : lead & (0x3F >> more);
+  *end = s + 1;
+  for (int i = 1; i <= more && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80; i++) {
+    code = code << 6 | (static_cast<unsigned char>(s[i]) & 0x3F);
+    *end = s + i + 1;
+  }
+  return code;
+}
+
+// The code of the character or escape at s, and where it ends.
+static long wide_character_at(const char *s, const char **end) {
+  return *s == '\\' ? wide_escape(s + 1, end) : utf8_character(s, end);
+}
+
+long idl_wide_character(const char *text) {
+  const char *end;
+  return wide_character_at(text, &end);
+}
+
+UTL_String *idl_wide_string_literal(const char *text, size_t n) {
+  std::string value;
+  for (const char *s = text, *end; s < text + n; s = end) {
+    if (*s != '\\') {
+      value.push_back(*s);
+      end = s + 1;
+      continue;
+    }
+    value += utf8_of(static_cast<unsigned long>(wide_escape(s + 1, &end)));
+  }
+  return new UTL_String(value.c_str());
+}
+
+AST_FixedValue *idl_fixed_literal(const char *text) {
+  AST_FixedValue *v = AST_FixedValue::from_literal(text);
+  if (v == nullptr)
+    idl_global->err()->input_error("Fixed-point literal with more than 31 digits");
+  return v;
 }
 
 char *idl_copy_text(const char *text) {

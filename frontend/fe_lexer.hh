@@ -7,7 +7,15 @@
 #include <cstddef>
 #include <cstdio>
 
+class AST_FixedValue;
 class UTL_String;
+
+// An integer literal's value as written, and whether it is beyond 64 bits (the value is then
+// its low 64 bits).
+struct IDL_IntegerValue {
+  unsigned long long value;
+  bool beyond_64_bits;
+};
 
 // The generated scanner.
 extern FILE *yyin;
@@ -33,6 +41,8 @@ void idl_check_token_length(size_t length);
 
 // The value of an integer literal in base 8, 10 or 16; 32-bit arithmetic that wraps.
 long idl_atoi(const char *text, long base);
+// The exact value of an integer literal in base 8, 10 or 16.
+IDL_IntegerValue idl_integer_value(const char *text, long base);
 // The value of a floating literal.
 double idl_atof(const char *text);
 // The character a backslash escape stands for; text starts at the backslash.
@@ -41,6 +51,14 @@ char idl_escape_reader(const char *text);
 char *idl_copy_text(const char *text);
 // A string literal's value: the text between the quotes of a literal of length n.
 UTL_String *idl_string_literal(const char *text, size_t n);
+// The code of a wide character literal's character; text starts after L and the quote: a
+// character in UTF-8 or an escape, where \u and up to four hexadecimal digits give a code.
+long idl_wide_character(const char *text);
+// A wide string literal's value in UTF-8, its escapes replaced; text starts after L and the
+// quote, n is the length up to the closing quote.
+UTL_String *idl_wide_string_literal(const char *text, size_t n);
+// A fixed-point literal's value; null, after reporting, when it has more than 31 digits.
+AST_FixedValue *idl_fixed_literal(const char *text);
 
 // A line marker: sets the line number and, with a name, the file name, whether the input is
 // back in the main file, and records included file names.

@@ -7,8 +7,10 @@
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_operation.hh"
 #include "frontend/ast_union_label.hh"
+#include "frontend/fe_actions.hh"
 #include "frontend/fe_declarator.hh"
 #include "frontend/fe_interface_header.hh"
+#include "frontend/fe_lexer.hh"
 #include "frontend/fe_value_header.hh"
 #include "frontend/utl_idlist.hh"
 #include "frontend/utl_lists.hh"
@@ -19,8 +21,6 @@
 
 %code {
 #include "frontend/ast_generator.hh"
-#include "frontend/fe_actions.hh"
-#include "frontend/fe_lexer.hh"
 #include "frontend/utl_global.hh"
 
 // The stacks start with room for 150 entries and may grow to YYMAXDEPTH; the bound keeps the
@@ -65,6 +65,9 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
   FE_ValueHeader *vhval;
   FE_ValueHeader::Keyword vkval;
   FE_ValueBases vbval;
+  IDL_IntegerValue wival;
+  AST_FixedValue *fxval;
+  FE_ConstType ctval;
 }
 
 %token <strval> IDENTIFIER SCOPE_DELIMITOR
@@ -73,8 +76,10 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
 %token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL VALUETYPE CUSTOM TRUNCATABLE SUPPORTS PUBLIC PRIVATE
 %token FACTORY NATIVE FIXED VALUEBASE
-%token <ival> INTEGER_LITERAL
-%token <sval> STRING_LITERAL
+%token <ival> INTEGER_LITERAL WIDE_CHARACTER_LITERAL
+%token <wival> WIDE_INTEGER_LITERAL
+%token <fxval> FIXED_PT_LITERAL
+%token <sval> STRING_LITERAL WIDE_STRING_LITERAL
 %token <cval> CHARACTER_LITERAL
 %token <dval> FLOATING_PT_LITERAL
 %token TRUETOK FALSETOK LEFT_SHIFT RIGHT_SHIFT
@@ -89,7 +94,8 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %type <vbval> value_bases
 %type <nlval> value_supports
 %type <bval> opt_truncatable state_visibility
-%type <etval> const_type integer_type signed_int unsigned_int floating_pt_type char_type
+%type <ctval> const_type
+%type <etval> integer_type signed_int unsigned_int floating_pt_type char_type
 %type <etval> octet_type boolean_type any_type base_type_spec
 %type <exval> expression const_expr or_expr xor_expr and_expr shift_expr add_expr mult_expr
 %type <exval> unary_expr primary_expr literal positive_int_expr array_dim
@@ -286,15 +292,16 @@ const_dcl
         ;
 
 const_type
-        : integer_type
-        | char_type
-        | octet_type
-        | boolean_type
-        | floating_pt_type
-        | string_type_spec { $$ = E::EXPR_STRING; }
-        | wstring_type_spec { $$ = E::EXPR_WSTRING; }
-        | WIDE_CHAR { $$ = E::EXPR_WCHAR; }
-        | wide_string_type_spec { $$ = E::EXPR_WSTRING; }
+        : integer_type { $$ = FE_ConstType{$1, nullptr}; }
+        | char_type { $$ = FE_ConstType{$1, nullptr}; }
+        | octet_type { $$ = FE_ConstType{$1, nullptr}; }
+        | boolean_type { $$ = FE_ConstType{$1, nullptr}; }
+        | floating_pt_type { $$ = FE_ConstType{$1, nullptr}; }
+        | string_type_spec { $$ = FE_ConstType{E::EXPR_STRING, nullptr}; }
+        | wstring_type_spec { $$ = FE_ConstType{E::EXPR_WSTRING, nullptr}; }
+        | WIDE_CHAR { $$ = FE_ConstType{E::EXPR_WCHAR, fe_root_type("wchar")}; }
+        | wide_string_type_spec { $$ = FE_ConstType{E::EXPR_WSTRING, $1}; }
+        | FIXED { $$ = FE_ConstType{E::EXPR_FIXED, nullptr}; }
         | scoped_name { $$ = fe_const_type_of_name($1); }
         ;
 
@@ -350,10 +357,14 @@ primary_expr
         ;
 
 literal
-        : INTEGER_LITERAL { $$ = idl_global->gen()->create_expr($1); }
+        : INTEGER_LITERAL { $$ = fe_integer_literal($1); }
+        | WIDE_INTEGER_LITERAL { $$ = fe_wide_integer_literal($1); }
         | STRING_LITERAL { $$ = idl_global->gen()->create_expr($1); }
+        | WIDE_STRING_LITERAL { $$ = idl_global->gen()->create_wide_string_expr($1); }
         | CHARACTER_LITERAL { $$ = idl_global->gen()->create_expr($1); }
+        | WIDE_CHARACTER_LITERAL { $$ = idl_global->gen()->create_expr($1, E::EXPR_WCHAR); }
         | FLOATING_PT_LITERAL { $$ = idl_global->gen()->create_expr($1); }
+        | FIXED_PT_LITERAL { $$ = fe_fixed_literal($1); }
         | TRUETOK { $$ = idl_global->gen()->create_expr(1L, E::EXPR_BOOL); }
         | FALSETOK { $$ = idl_global->gen()->create_expr(0L, E::EXPR_BOOL); }
         ;

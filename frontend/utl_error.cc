@@ -311,9 +311,13 @@ void UTL_Error::error3(ErrorCode c, AST_Decl *d1, AST_Decl *d2, AST_Decl *d3) {
 }
 
 void UTL_Error::coercion_error(AST_Expression *e, AST_Expression::ExprType t) {
+  coercion_error(e, exprtype_to_string(t));
+}
+
+void UTL_Error::coercion_error(AST_Expression *e, const char *type_text) {
   write_header(COERCION_FAILURE, e->file_name(), e->line());
   e->dump(std::cerr);
-  std::cerr << " to " << exprtype_to_string(t);
+  std::cerr << " to " << type_text;
   end_report();
 }
 

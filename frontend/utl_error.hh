@@ -67,6 +67,8 @@ public:
   void error2(ErrorCode c, AST_Decl *d1, AST_Decl *d2);
   void error3(ErrorCode c, AST_Decl *d1, AST_Decl *d2, AST_Decl *d3);
   void coercion_error(AST_Expression *e, AST_Expression::ExprType t);
+  // The same, naming the type by its text.
+  void coercion_error(AST_Expression *e, const char *type_text);
   void lookup_error(UTL_IdList *n);
   void inheritance_fwd_error(UTL_IdList *n, AST_Interface *f);
   void inheritance_error(UTL_IdList *n, AST_Decl *d);

@@ -60,3 +60,26 @@ bool UTL_String::compare(UTL_String *other) {
     idl_global->err()->name_case_error(p_str, other->get_string());
   return true;
 }
+
+std::string utf8_of(unsigned long code) {
+  const unsigned long largest = 0x10FFFF;
+  if (code > largest)
+    code = largest;
+  std::string s;
+  if (code < 0x80) {
+    s.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    s.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    s.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    s.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    s.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    s.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    s.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+  return s;
+}

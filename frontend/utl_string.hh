@@ -5,6 +5,7 @@
 #define FRONTEND_UTL_STRING_HH
 
 #include <ostream>
+#include <string>
 
 #include "frontend/utl_arena.hh"
 
@@ -32,5 +33,8 @@ private:
   unsigned long len = 0;
   unsigned long alloced = 0;
 };
+
+// The UTF-8 encoding of a character code (codes beyond Unicode are encoded as the largest).
+std::string utf8_of(unsigned long code);
 
 #endif

@@ -2,6 +2,7 @@
 // operator trees and symbols, comparison and printing.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "fe_test_setup.hh"
 #include "frontend/ast_expr_value.hh"
 #include "frontend/ast_expression.hh"
+#include "frontend/ast_fixed_value.hh"
 #include "frontend/ast_generator.hh"
 #include "frontend/ast_module.hh"
 #include "frontend/utl_global.hh"
@@ -25,6 +27,13 @@ protected:
   E *lit(long l) { return g()->create_expr(l); }
   E *bin(E::ExprComb c, E *a, E *b) { return g()->create_expr(c, a, b); }
   E *un(E::ExprComb c, E *a) { return g()->create_expr(c, a, nullptr); }
+  // An integer literal as the parser makes it: its value wrapped to 32 bits, and as written.
+  E *big(unsigned long long v, bool beyond_64_bits = false) {
+    E *e = g()->create_expr(static_cast<long>(static_cast<int32_t>(v)));
+    e->set_integer_literal(v, beyond_64_bits);
+    return e;
+  }
+  E *fixed(const char *text) { return g()->create_expr(AST_FixedValue::from_literal(text)); }
 };
 
 Value *value_of(E::ExprType t, double x) {
@@ -61,6 +70,7 @@ TEST(ExprTypeNames, FollowTheValuesInOrder) {
       "short",  "unsigned short", "long",    "unsigned long", "long long", "unsigned long long",
       "float",  "double",         "long double", "char",      "wchar_t",   "octet",
       "boolean", "string",        "wstring_t", "any",         "void",      "none",
+      "fixed",   "enum",
   };
   for (int t = 0; t < int(std::size(names)); ++t)
     EXPECT_STREQ(names[t], exprtype_to_string(static_cast<E::ExprType>(t))) << t;
@@ -165,6 +175,112 @@ TEST_F(ExpressionTest, OperatorsEvaluateInDoubleOrLong) {
   };
   for (const auto &c : cases)
     EXPECT_EQ(c.result, shown(c.e->coerce(c.to))) << c.what;
+}
+
+TEST_F(ExpressionTest, SixtyFourBitTargetsEvaluateExactly) {
+  const unsigned long long top = UINT64_MAX, half = 1ULL << 63;
+  const struct {
+    const char *what;
+    E *e;
+    E::ExprType to;
+    const char *result;
+  } cases[] = {
+      {"15", big(15), E::EXPR_LONGLONG, "15"},
+      {"2^63 - 1", big(half - 1), E::EXPR_LONGLONG, "9223372036854775807"},
+      {"2^63", big(half), E::EXPR_LONGLONG, "fails"},
+      {"2^63 unsigned", big(half), E::EXPR_ULONGLONG, "9223372036854775808"},
+      {"2^64 - 1", big(top), E::EXPR_ULONGLONG, "18446744073709551615"},
+      {"-(2^63 - 1) - 1", bin(E::COMB_MINUS, un(E::COMB_UMINUS, big(half - 1)), big(1)),
+       E::EXPR_LONGLONG, "-9223372036854775808"},
+      {"-1 unsigned", un(E::COMB_UMINUS, big(1)), E::EXPR_ULONGLONG, "fails"},
+      {"5000000000 * 2", bin(E::COMB_MUL, big(5000000000), big(2)), E::EXPR_LONGLONG,
+       "10000000000"},
+      {"(2^64 - 1) * 2", bin(E::COMB_MUL, big(top), big(2)), E::EXPR_ULONGLONG, "fails"},
+      {"2^63 - 1 + 1", bin(E::COMB_ADD, big(half - 1), big(1)), E::EXPR_LONGLONG, "fails"},
+      {"7 / 2 in integers", bin(E::COMB_DIV, big(7), big(2)), E::EXPR_LONGLONG, "3"},
+      {"-7 % 3", bin(E::COMB_MOD, un(E::COMB_UMINUS, big(7)), big(3)), E::EXPR_LONGLONG, "-1"},
+      {"1 / 0", bin(E::COMB_DIV, big(1), big(0)), E::EXPR_LONGLONG, "fails"},
+      {"~0", un(E::COMB_BITNEG, big(0)), E::EXPR_LONGLONG, "-1"},
+      {"~0 unsigned", un(E::COMB_BITNEG, big(0)), E::EXPR_ULONGLONG, "18446744073709551615"},
+      {"1 << 63", bin(E::COMB_LEFT, big(1), big(63)), E::EXPR_LONGLONG, "-9223372036854775808"},
+      {"1 << 63 unsigned", bin(E::COMB_LEFT, big(1), big(63)), E::EXPR_ULONGLONG,
+       "9223372036854775808"},
+      {"1 << 64", bin(E::COMB_LEFT, big(1), big(64)), E::EXPR_LONGLONG, "fails"},
+      {"-16 >> 2", bin(E::COMB_RIGHT, un(E::COMB_UMINUS, big(16)), big(2)), E::EXPR_LONGLONG,
+       "-4"},
+      {"0xF0 | 0x0F ^ 0xFF & 0x3C", bin(E::COMB_OR, big(0xF0), bin(E::COMB_XOR, big(0x0F),
+       bin(E::COMB_AND, big(0xFF), big(0x3C)))), E::EXPR_LONGLONG, "243"},
+      {"a double", g()->create_expr(1.5), E::EXPR_LONGLONG, "fails"},
+      {"a char", g()->create_expr('a'), E::EXPR_LONGLONG, "fails"},
+      {"TRUE", g()->create_expr(1L, E::EXPR_BOOL), E::EXPR_LONGLONG, "fails"},
+      {"2^63 - 1 to long", big(half - 1), E::EXPR_LONG, "-1"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(c.result, shown(c.e->coerce(c.to))) << c.what;
+
+  testing::internal::CaptureStderr();
+  EXPECT_EQ("fails", shown(big(0, true)->coerce(E::EXPR_ULONGLONG)));
+  EXPECT_EQ("nuxc: \"t.idl\", line 3: Integer literal beyond 64 bits\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST_F(ExpressionTest, SixtyFourBitConstantsJoinOtherExpressions) {
+  AST_Root *root = idl_global->root();
+  root->fe_add_constant(g()->create_constant(E::EXPR_LONGLONG, big(5000000000), scoped({"B"}),
+                                             nullptr));
+  root->fe_add_constant(g()->create_constant(E::EXPR_SHORT, lit(3), scoped({"S"}), nullptr));
+  E *b = g()->create_expr(scoped({"B"}));
+  EXPECT_EQ("15000000000", shown(bin(E::COMB_MUL, b, g()->create_expr(scoped({"S"})))
+                                     ->coerce(E::EXPR_LONGLONG)));
+  EXPECT_EQ("5e+09", shown(g()->create_expr(scoped({"B"}))->coerce(E::EXPR_DOUBLE)));
+  EXPECT_EQ("fails", shown(g()->create_expr(scoped({"B"}))->coerce(E::EXPR_LONG)));
+}
+
+TEST_F(ExpressionTest, FixedPointValuesKeepTheirDigits) {
+  const struct {
+    const char *what;
+    E *e;
+    const char *result;
+  } cases[] = {
+      {"12.50d", fixed("12.50d"), "12.5d"},
+      {"0012.000D", fixed("0012.000D"), "12d"},
+      {".25d", fixed(".25d"), "0.25d"},
+      {"0d", fixed("0d"), "0d"},
+      {"12.5d * 2.0d", bin(E::COMB_MUL, fixed("12.5d"), fixed("2.0d")), "25d"},
+      {"-1.5d + .25d", bin(E::COMB_ADD, un(E::COMB_UMINUS, fixed("1.5d")), fixed(".25d")),
+       "-1.25d"},
+      {"0.1d - 0.35d", bin(E::COMB_MINUS, fixed("0.1d"), fixed("0.35d")), "-0.25d"},
+      {"1d / 3d", bin(E::COMB_DIV, fixed("1d"), fixed("3d")), "0.3333333333333333333333333333333d"},
+      {"10d / 4d", bin(E::COMB_DIV, fixed("10d"), fixed("4d")), "2.5d"},
+      {"1.5d / 0.5d", bin(E::COMB_DIV, fixed("1.5d"), fixed("0.5d")), "3d"},
+      {"7d / 0.25d", bin(E::COMB_DIV, fixed("7d"), fixed("0.25d")), "28d"},
+      {"1d / 0d", bin(E::COMB_DIV, fixed("1d"), fixed("0d")), "fails"},
+      {"31 digits * 10", bin(E::COMB_MUL, fixed("9999999999999999999999999999999d"), fixed("10d")),
+       "fails"},
+      {"cut to 31 digits", bin(E::COMB_MUL, fixed("0.1111111111111111d"),
+       fixed("0.1111111111111111d")), "0.0123456790123456765432098765432d"},
+      {"1d % 2d", bin(E::COMB_MOD, fixed("1d"), fixed("2d")), "fails"},
+      {"1.5d + 1", bin(E::COMB_ADD, fixed("1.5d"), lit(1)), "fails"},
+      {"1.5 as fixed", g()->create_expr(1.5), "fails"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(c.result, shown(c.e->coerce(E::EXPR_FIXED))) << c.what;
+  EXPECT_EQ(nullptr, AST_FixedValue::from_literal("12345678901234567890123456789012d"));
+  EXPECT_EQ("fails", shown(fixed("1.5d")->coerce(E::EXPR_DOUBLE))) << "fixed converts to nothing";
+}
+
+TEST_F(ExpressionTest, WideValuesConvertOnlyToThemselves) {
+  E *wc = g()->create_expr(0xE9L, E::EXPR_WCHAR);
+  E *ws = g()->create_wide_string_expr(new UTL_String("wide"));
+  EXPECT_EQ("\xc3\xa9", shown(wc->coerce(E::EXPR_WCHAR))) << "written in UTF-8";
+  EXPECT_EQ("fails", shown(wc->coerce(E::EXPR_CHAR)));
+  EXPECT_EQ("fails", shown(wc->coerce(E::EXPR_LONG)));
+  EXPECT_EQ("wide", shown(ws->coerce(E::EXPR_WSTRING)));
+  EXPECT_EQ("fails", shown(ws->coerce(E::EXPR_STRING)));
+  EXPECT_EQ("fails", shown(g()->create_expr(new UTL_String("narrow"))->coerce(E::EXPR_WSTRING)));
+  EXPECT_EQ("fails", shown(g()->create_expr('a')->coerce(E::EXPR_WCHAR)));
+  EXPECT_EQ("2.5", shown(g()->create_expr(2.5)->coerce(E::EXPR_LONGDOUBLE)));
+  EXPECT_EQ("fails", shown(lit(2)->coerce(E::EXPR_LONGDOUBLE))) << "no integer is a long double";
 }
 
 TEST_F(ExpressionTest, ConversionKeepsTheNodesOwnValue) {

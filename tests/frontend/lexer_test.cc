@@ -6,10 +6,12 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "fe_test_setup.hh"
+#include "frontend/ast_fixed_value.hh"
 #include "frontend/fe_extern.hh"
 #include "frontend/fe_lexer.hh"
 #include "frontend/idl_y.hh"
@@ -88,6 +90,37 @@ TEST_F(LexerTest, LiteralsAndTheirValues) {
   EXPECT_STREQ("a\\", yylval.sval->get_string()) << "a backslash does not escape the quote";
   EXPECT_EQ(IDENTIFIER, yylex());
   EXPECT_EQ('"', yylex());
+  EXPECT_EQ(0, yylex());
+}
+
+TEST_F(LexerTest, WideFixedAndLargeIntegerLiterals) {
+  read_from("L'x' L'\\u00e9' L'\\101' L'\xc3\xa9' L\"a\\u0041\\n\" L\"\\\"q\" "
+            "12.50d .5D 7d 4294967295 4294967296 18446744073709551616 L 5 d");
+  for (long code : {long{'x'}, 0xE9L, long{'A'}, 0xE9L}) {
+    ASSERT_EQ(WIDE_CHARACTER_LITERAL, yylex()) << code;
+    EXPECT_EQ(code, yylval.ival);
+  }
+  for (const char *text : {"aA\n", "\"q"}) {
+    ASSERT_EQ(WIDE_STRING_LITERAL, yylex()) << text;
+    EXPECT_STREQ(text, yylval.sval->get_string());
+  }
+  for (const char *value : {"12.5d", "0.5d", "7d"}) {
+    ASSERT_EQ(FIXED_PT_LITERAL, yylex()) << value;
+    std::ostringstream o;
+    yylval.fxval->dump(o);
+    EXPECT_EQ(value, o.str());
+  }
+  ASSERT_EQ(INTEGER_LITERAL, yylex()) << "32 bits still make an integer literal";
+  EXPECT_EQ(-1, yylval.ival);
+  ASSERT_EQ(WIDE_INTEGER_LITERAL, yylex());
+  EXPECT_EQ(4294967296ULL, yylval.wival.value);
+  EXPECT_FALSE(yylval.wival.beyond_64_bits);
+  ASSERT_EQ(WIDE_INTEGER_LITERAL, yylex());
+  EXPECT_EQ(0ULL, yylval.wival.value) << "the low 64 bits";
+  EXPECT_TRUE(yylval.wival.beyond_64_bits);
+  EXPECT_EQ(IDENTIFIER, yylex()) << "L alone is an identifier";
+  EXPECT_EQ(INTEGER_LITERAL, yylex());
+  EXPECT_EQ(IDENTIFIER, yylex()) << "a blank ends a literal before d";
   EXPECT_EQ(0, yylex());
 }
 
