@@ -1,6 +1,7 @@
 // Printing of fields, arguments, attributes and union branches.
 #include "frontend/ast_field.hh"
 
+#include "frontend/ast_operation.hh"
 #include "frontend/ast_type.hh"
 #include "frontend/ast_union_label.hh"
 
@@ -24,6 +25,16 @@ void AST_Attribute::dump(std::ostream &o) {
     o << "readonly";
   o << " attribute ";
   AST_Field::dump(o);
+  dump_raises(o, pd_readonly ? " raises(" : " getraises(", pd_get_exceptions);
+  dump_raises(o, " setraises(", pd_set_exceptions);
+}
+
+void AST_Attribute::fe_add_get_exceptions(UTL_NameList *names) {
+  resolve_exceptions(defined_in(), names, &pd_get_exceptions);
+}
+
+void AST_Attribute::fe_add_set_exceptions(UTL_NameList *names) {
+  resolve_exceptions(defined_in(), names, &pd_set_exceptions);
 }
 
 void AST_UnionBranch::dump(std::ostream &o) {

@@ -7,6 +7,8 @@
 #include "frontend/ast_decl.hh"
 
 class AST_Type;
+class UTL_ExceptList;
+class UTL_NameList;
 
 class AST_Field : public AST_Decl {
 public:
@@ -56,6 +58,13 @@ public:
   void dump(std::ostream &o) override;
 
   bool readonly() { return pd_readonly; }
+  // The exceptions reading and writing the attribute may raise; null for none. A read-only
+  // attribute's raises list is its get_exceptions.
+  UTL_ExceptList *get_exceptions() { return pd_get_exceptions; }
+  UTL_ExceptList *set_exceptions() { return pd_set_exceptions; }
+  // Resolve the raised exceptions in order, stopping at the first name that is not one.
+  void fe_add_get_exceptions(UTL_NameList *names);
+  void fe_add_set_exceptions(UTL_NameList *names);
 
   static AST_Attribute *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Attribute>(d, {NT_attr});
@@ -63,6 +72,8 @@ public:
 
 private:
   bool pd_readonly;
+  UTL_ExceptList *pd_get_exceptions = nullptr;
+  UTL_ExceptList *pd_set_exceptions = nullptr;
 };
 
 class AST_UnionLabel;

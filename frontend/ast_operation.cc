@@ -31,23 +31,27 @@ AST_Argument *AST_Operation::fe_add_argument(AST_Argument *a) {
   return a;
 }
 
-UTL_NameList *AST_Operation::fe_add_exceptions(UTL_NameList *names) {
-  pd_exceptions = nullptr;
+bool resolve_exceptions(UTL_Scope *s, UTL_NameList *names, UTL_ExceptList **found) {
+  *found = nullptr;
   UTL_ExceptList *last = nullptr;
   for (UTL_NamelistActiveIterator i(names); !i.is_done(); i.next()) {
-    AST_Exception *x = AST_Exception::narrow_from_decl(lookup_by_name(i.item(), true));
+    AST_Exception *x = AST_Exception::narrow_from_decl(s->lookup_by_name(i.item(), true));
     if (x == nullptr) {
       idl_global->err()->lookup_error(i.item());
-      return nullptr;
+      return false;
     }
     UTL_ExceptList *cell = new UTL_ExceptList(x, nullptr);
     if (last == nullptr)
-      pd_exceptions = cell;
+      *found = cell;
     else
       last->set_tail(cell);
     last = cell;
   }
-  return names;
+  return true;
+}
+
+UTL_NameList *AST_Operation::fe_add_exceptions(UTL_NameList *names) {
+  return resolve_exceptions(this, names, &pd_exceptions) ? names : nullptr;
 }
 
 UTL_StrList *AST_Operation::fe_add_context(UTL_StrList *c) {
@@ -77,10 +81,14 @@ void AST_Operation::dump_arguments_and_raises(std::ostream &o) {
   dump_separated(o, UTL_ScopeActiveIterator(this, SCOPE_ITER_DECLS),
                  [&o](AST_Decl *a) { a->dump(o); });
   o << ")";
-  if (pd_exceptions != nullptr) {
-    o << " raises(";
-    dump_separated(o, UTL_ExceptlistActiveIterator(pd_exceptions),
-                   [&o](AST_Exception *x) { x->dump_local_name(o); });
-    o << ")";
-  }
+  dump_raises(o, " raises(", pd_exceptions);
+}
+
+void dump_raises(std::ostream &o, const char *opening, UTL_ExceptList *exceptions) {
+  if (exceptions == nullptr)
+    return;
+  o << opening;
+  dump_separated(o, UTL_ExceptlistActiveIterator(exceptions),
+                 [&o](AST_Exception *x) { x->dump_local_name(o); });
+  o << ")";
 }

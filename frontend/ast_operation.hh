@@ -50,4 +50,11 @@ private:
   UTL_ExceptList *pd_exceptions = nullptr;
 };
 
+// Sets *found to the exceptions a raises list names, looked up from s, up to the first name
+// that is no exception, which is reported (null for none); false when there is such a name.
+bool resolve_exceptions(UTL_Scope *s, UTL_NameList *names, UTL_ExceptList **found);
+// Writes opening, the local names of the exceptions separated by ", ", and ")"; nothing for
+// none.
+void dump_raises(std::ostream &o, const char *opening, UTL_ExceptList *exceptions);
+
 #endif

@@ -149,13 +149,17 @@ void fe_operation_begin(AST_Operation::Flags flags, AST_Decl *return_type, char 
                    });
 }
 
+static void check_local_raises(AST_Decl *member, UTL_ExceptList *raised) {
+  for (UTL_ExceptlistActiveIterator i(raised); !i.is_done(); i.next())
+    fe_check_local_use(member, i.item());
+}
+
 void fe_operation_end(UTL_NameList *raises, UTL_StrList *context) {
   AST_Operation *o = AST_Operation::narrow_from_scope(scopes()->top());
   if (o != nullptr && raises != nullptr)
     o->fe_add_exceptions(raises);
   if (o != nullptr)
-    for (UTL_ExceptlistActiveIterator i(o->exceptions()); !i.is_done(); i.next())
-      fe_check_local_use(o, i.item());
+    check_local_raises(o, o->exceptions());
   if (o != nullptr && context != nullptr)
     o->fe_add_context(context);
   scopes()->pop();
@@ -360,12 +364,34 @@ void fe_member(AST_Decl *type, UTL_DeclList *declarators) {
   });
 }
 
-void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators) {
+// Only a read-only attribute has the raises form, only other ones getraises and setraises, and
+// only a declaration of one attribute either; any other is reported as a syntax error, and its
+// attributes are declared without raises.
+static bool raises_fit(bool readonly, UTL_DeclList *declarators, FE_AttributeRaises raises) {
+  if (raises.get == nullptr && raises.set == nullptr)
+    return true;
+  if (raises.raises_form == readonly && declarators != nullptr && declarators->length() == 1)
+    return true;
+  err()->syntax_error(IDL_GlobalData::PS_AttrCompleted);
+  return false;
+}
+
+void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators,
+                  FE_AttributeRaises raises) {
+  if (!raises_fit(readonly, declarators, raises))
+    raises = FE_AttributeRaises{false, nullptr, nullptr};
   declare_each(type, declarators,
-               [readonly](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
+               [readonly, raises](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
                  AST_Attribute *a = gen()->create_attribute(readonly, t, n, p);
-                 if (s->fe_add_attribute(a) != nullptr)
-                   fe_check_local_use(a, t);
+                 if (s->fe_add_attribute(a) == nullptr)
+                   return;
+                 fe_check_local_use(a, t);
+                 if (raises.get != nullptr)
+                   a->fe_add_get_exceptions(raises.get);
+                 if (raises.set != nullptr)
+                   a->fe_add_set_exceptions(raises.set);
+                 check_local_raises(a, a->get_exceptions());
+                 check_local_raises(a, a->set_exceptions());
                });
 }
 

@@ -32,6 +32,14 @@ struct FE_ConstType {
   AST_Decl *type;
 };
 
+// The exceptions an attribute declaration raises: with the read-only form raises(...), or
+// getraises(...) and setraises(...); null lists for none.
+struct FE_AttributeRaises {
+  bool raises_form;
+  UTL_NameList *get;
+  UTL_NameList *set;
+};
+
 // Syntax errors: the parser signals a new error, the error rule reports it once.
 void fe_syntax_error_signalled();
 void fe_report_syntax_error();
@@ -80,7 +88,8 @@ void fe_operation_end(UTL_NameList *raises, UTL_StrList *context);
 void fe_constant(FE_ConstType type, Identifier *id, AST_Expression *value);
 void fe_typedef(AST_Decl *type, UTL_DeclList *declarators);
 void fe_member(AST_Decl *type, UTL_DeclList *declarators);
-void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators);
+void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators,
+                  FE_AttributeRaises raises);
 void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarator *declarator);
 void fe_state_member(bool is_public, AST_Decl *type, UTL_DeclList *declarators);
 

@@ -68,6 +68,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
   IDL_IntegerValue wival;
   AST_FixedValue *fxval;
   FE_ConstType ctval;
+  FE_AttributeRaises arval;
 }
 
 %token <strval> IDENTIFIER SCOPE_DELIMITOR
@@ -75,7 +76,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %token STRUCT UNION SWITCH ENUM SEQUENCE STRING WSTRING EXCEPTION CASE DEFAULT READONLY
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
 %token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL VALUETYPE CUSTOM TRUNCATABLE SUPPORTS PUBLIC PRIVATE
-%token FACTORY NATIVE FIXED VALUEBASE
+%token FACTORY NATIVE FIXED VALUEBASE GETRAISES SETRAISES
 %token <ival> INTEGER_LITERAL WIDE_CHARACTER_LITERAL
 %token <wival> WIDE_INTEGER_LITERAL
 %token <fxval> FIXED_PT_LITERAL
@@ -92,7 +93,8 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %type <vhval> value_head value_header
 %type <vkval> value_keyword
 %type <vbval> value_bases
-%type <nlval> value_supports
+%type <nlval> value_supports opt_setraises exception_list
+%type <arval> attribute_raises
 %type <bval> opt_truncatable state_visibility
 %type <ctval> const_type
 %type <etval> integer_type signed_int unsigned_int floating_pt_type char_type
@@ -644,8 +646,29 @@ array_dim
 attribute
         : opt_readonly ATTRIBUTE { set_state(G::PS_AttrSeen); }
           simple_type_spec { set_state(G::PS_AttrTypeSeen); }
-          at_least_one_declarator
-          { set_state(G::PS_AttrCompleted); fe_attribute($1, $4, $6); }
+          at_least_one_declarator { set_state(G::PS_AttrCompleted); }
+          attribute_raises { fe_attribute($1, $4, $6, $8); }
+        ;
+
+attribute_raises
+        : %empty { $$ = FE_AttributeRaises{false, nullptr, nullptr}; }
+        | RAISES { set_state(G::PS_AttrRaisesSeen); }
+          exception_list { $$ = FE_AttributeRaises{true, $3, nullptr}; }
+        | GETRAISES { set_state(G::PS_AttrRaisesSeen); }
+          exception_list opt_setraises { $$ = FE_AttributeRaises{false, $3, $4}; }
+        | SETRAISES { set_state(G::PS_AttrRaisesSeen); }
+          exception_list { $$ = FE_AttributeRaises{false, nullptr, $3}; }
+        ;
+
+opt_setraises
+        : SETRAISES { set_state(G::PS_AttrRaisesSeen); } exception_list { $$ = $3; }
+        | %empty { $$ = nullptr; }
+        ;
+
+exception_list
+        : '(' { set_state(G::PS_AttrRaisesSqSeen); }
+          at_least_one_scoped_name
+          ')' { set_state(G::PS_AttrRaisesQsSeen); $$ = $3; }
         ;
 
 opt_readonly

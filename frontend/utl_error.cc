@@ -190,11 +190,14 @@ static const char *const parse_state_messages[] = {
     "Illegal syntax or missing scale following ',' in fixed",
     "Illegal syntax or missing '>' following scale in fixed",
     "Illegal syntax following '>' in fixed",
+    "Illegal syntax or missing '(' after attribute RAISES, GETRAISES or SETRAISES keyword",
+    "Illegal syntax after attribute raises '(' opener",
+    "Illegal syntax after attribute raises ')' closer",
 };
 
 static const long n_parse_states = sizeof parse_state_messages / sizeof parse_state_messages[0];
 static_assert(sizeof parse_state_messages / sizeof parse_state_messages[0] ==
-                  IDL_GlobalData::PS_FixedQsSeen + 1,
+                  IDL_GlobalData::PS_AttrRaisesQsSeen + 1,
               "one message per parse state");
 static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::FIXED_TYPE_RANGE + 1,
               "one text per error kind");

@@ -160,7 +160,10 @@ public:
     PS_FixedDigitsSeen,        // 131
     PS_FixedCommaSeen,         // 132
     PS_FixedScaleSeen,         // 133
-    PS_FixedQsSeen             // 134
+    PS_FixedQsSeen,            // 134
+    PS_AttrRaisesSeen,         // 135
+    PS_AttrRaisesSqSeen,       // 136
+    PS_AttrRaisesQsSeen        // 137
   };
 
   IDL_GlobalData() = default;
