@@ -16,7 +16,7 @@ static UTL_Scope *current_scope() {
 AST_Decl::AST_Decl(NodeType nt, UTL_IdList *n, UTL_StrList *p)
     : pd_imported(idl_global->imported()), pd_in_main_file(idl_global->in_main_file()),
       pd_defined_in(current_scope()), pd_node_type(nt), pd_line(idl_global->lineno()),
-      pd_file_name(idl_global->filename()), pd_pragmas(p) {
+      pd_file_name(idl_global->filename()), pd_pragmas(p), pd_prefix(idl_global->prefix()) {
   compute_full_name(n);
 }
 

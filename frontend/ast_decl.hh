@@ -55,6 +55,18 @@ public:
   bool added() { return pd_added; }
   void set_added(bool a) { pd_added = a; }
 
+  // Repository identity, recorded for the repository ids of a later mapping (null for none):
+  // the prefix in effect where the declaration was made (#pragma prefix), the prefix typeprefix
+  // gave it, the id #pragma ID or typeid gave it and the version #pragma version gave it.
+  UTL_String *prefix() { return pd_prefix; }
+  void set_prefix(UTL_String *p) { pd_prefix = p; }
+  UTL_String *type_prefix() { return pd_identity ? pd_identity->type_prefix : nullptr; }
+  void set_type_prefix(UTL_String *p) { identity()->type_prefix = p; }
+  UTL_String *repository_id() { return pd_identity ? pd_identity->id : nullptr; }
+  void set_repository_id(UTL_String *id) { identity()->id = id; }
+  UTL_String *version() { return pd_identity ? pd_identity->version : nullptr; }
+  void set_version(UTL_String *v) { identity()->version = v; }
+
   // The full name as one text, joined as joined_scoped_name joins it: "Bank::Account". It is
   // joined at the first request and kept, as the code generators ask for the names of the same
   // types at every operation and argument; set_name forgets it.
@@ -90,7 +102,15 @@ protected:
   }
 
 private:
+  // What few declarations have of their repository identity, made when first set.
+  struct Identity : UTL_ArenaObject {
+    UTL_String *type_prefix = nullptr;
+    UTL_String *id = nullptr;
+    UTL_String *version = nullptr;
+  };
+
   void compute_full_name(UTL_IdList *n);
+  Identity *identity() { return pd_identity ? pd_identity : (pd_identity = new Identity); }
 
   bool pd_imported;
   bool pd_in_main_file;
@@ -102,6 +122,8 @@ private:
   Identifier *pd_local_name = nullptr;
   UTL_StrList *pd_pragmas;
   bool pd_added = false;
+  UTL_String *pd_prefix;
+  Identity *pd_identity = nullptr;
   const char *pd_scoped_name_text = nullptr;
 };
 

@@ -67,10 +67,14 @@ UTL_IdList *fe_append_name(UTL_IdList *name, Identifier *id) {
 
 // Scopes.
 
+// A prefix given inside a scope ends with it: the one in effect where the scope's declaration
+// was made is back.
 AST_Decl *fe_scope_end() {
-  UTL_Scope *top = scopes()->top();
+  AST_Decl *closed = ScopeAsDecl(scopes()->top());
   scopes()->pop();
-  return ScopeAsDecl(top);
+  if (closed != nullptr)
+    idl_global->set_prefix(closed->prefix());
+  return closed;
 }
 
 // Declares a scope-opening construct: make creates and enters its node into the current scope
@@ -162,7 +166,7 @@ void fe_operation_end(UTL_NameList *raises, UTL_StrList *context) {
     check_local_raises(o, o->exceptions());
   if (o != nullptr && context != nullptr)
     o->fe_add_context(context);
-  scopes()->pop();
+  fe_scope_end();
 }
 
 FE_InterfaceHeader *fe_interface_decl(AST_Interface::Kind kind, Identifier *id) {
@@ -182,6 +186,7 @@ static void complete_forward(AST_Interface *i, AST_Interface *d, UTL_StrList *p)
   i->set_in_main_file(idl_global->in_main_file());
   i->set_line(idl_global->lineno());
   i->set_file_name(idl_global->filename());
+  i->set_prefix(idl_global->prefix());
   i->add_pragmas(p);
 }
 

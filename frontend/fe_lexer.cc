@@ -10,6 +10,7 @@
 #include <string>
 
 #include "frontend/ast_fixed_value.hh"
+#include "frontend/fe_repository_identity.hh"
 #include "frontend/utl_arena.hh"
 #include "frontend/utl_error.hh"
 #include "frontend/utl_global.hh"
@@ -249,6 +250,21 @@ static const char *last_component(const char *path) {
   return slash == nullptr ? path : slash + 1;
 }
 
+// The flags after a line marker's name: 1 enters a new file, 2 returns to an including one;
+// the repository-id prefix follows.
+static void follow_file_flags(const char *flags) {
+  const char *s = skip_blanks(flags);
+  while (*s >= '0' && *s <= '9') {
+    char *end;
+    const long flag = std::strtol(s, &end, 10);
+    if (flag == 1)
+      idl_global->enter_file_prefix();
+    else if (flag == 2)
+      idl_global->leave_file_prefix();
+    s = skip_blanks(end);
+  }
+}
+
 void idl_parse_line_and_file(const char *text) {
   const char *s = skip_blanks(text + 1);
   unsigned long line = 0;
@@ -259,6 +275,7 @@ void idl_parse_line_and_file(const char *text) {
   if (open == nullptr)
     return;
   const char *close = std::strchr(open + 1, '"');
+  follow_file_flags(close == nullptr ? "" : close + 1);
   std::string name(open + 1, close == nullptr ? std::strlen(open + 1)
                                               : static_cast<size_t>(close - open - 1));
   if (name.empty())
@@ -294,6 +311,7 @@ void idl_store_pragma(const char *text) {
   if (pending != nullptr)
     pending->nconc(cell);
   idl_global->set_pragmas(pending == nullptr ? cell : pending);
+  fe_record_pragma(pragma.c_str());
 }
 
 void idl_count_line() { idl_global->set_lineno(idl_global->lineno() + 1); }

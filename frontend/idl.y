@@ -21,6 +21,7 @@
 
 %code {
 #include "frontend/ast_generator.hh"
+#include "frontend/fe_repository_identity.hh"
 #include "frontend/utl_global.hh"
 
 // The stacks start with room for 150 entries and may grow to YYMAXDEPTH; the bound keeps the
@@ -76,7 +77,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %token STRUCT UNION SWITCH ENUM SEQUENCE STRING WSTRING EXCEPTION CASE DEFAULT READONLY
 %token ATTRIBUTE ONEWAY IDEMPOTENT VOID IN OUT INOUT RAISES CONTEXT ANY
 %token WIDE_CHAR WIDE_STRING ABSTRACT LOCAL VALUETYPE CUSTOM TRUNCATABLE SUPPORTS PUBLIC PRIVATE
-%token FACTORY NATIVE FIXED VALUEBASE GETRAISES SETRAISES
+%token FACTORY NATIVE FIXED VALUEBASE GETRAISES SETRAISES TYPEID TYPEPREFIX IMPORT
 %token <ival> INTEGER_LITERAL WIDE_CHARACTER_LITERAL
 %token <wival> WIDE_INTEGER_LITERAL
 %token <fxval> FIXED_PT_LITERAL
@@ -134,6 +135,9 @@ definition
         | interface_def { set_state(G::PS_InterfaceDeclSeen); } ';' { set_state(G::PS_NoState); }
         | module { set_state(G::PS_ModuleDeclSeen); } ';' { set_state(G::PS_NoState); }
         | value_def { set_state(G::PS_ValueDeclSeen); } ';' { set_state(G::PS_NoState); }
+        | type_id_dcl { set_state(G::PS_TypeIdDeclSeen); } ';' { set_state(G::PS_NoState); }
+        | type_prefix_dcl { set_state(G::PS_TypePrefixDeclSeen); } ';' { set_state(G::PS_NoState); }
+        | import_dcl { set_state(G::PS_ImportDeclSeen); } ';' { set_state(G::PS_NoState); }
         | error { fe_report_syntax_error(); } ';' { set_state(G::PS_NoState); yyerrok; }
         ;
 
@@ -189,6 +193,8 @@ export
         | exception { set_state(G::PS_ExceptDeclSeen); } ';' { set_state(G::PS_NoState); }
         | attribute { set_state(G::PS_AttrDeclSeen); } ';' { set_state(G::PS_NoState); }
         | operation { set_state(G::PS_OpDeclSeen); } ';' { set_state(G::PS_NoState); }
+        | type_id_dcl { set_state(G::PS_TypeIdDeclSeen); } ';' { set_state(G::PS_NoState); }
+        | type_prefix_dcl { set_state(G::PS_TypePrefixDeclSeen); } ';' { set_state(G::PS_NoState); }
         | error { fe_report_syntax_error(); } ';' { set_state(G::PS_NoState); yyerrok; }
         ;
 
@@ -214,6 +220,25 @@ id : IDENTIFIER { $$ = new Identifier($1); } ;
 
 forward
         : interface_decl { set_state(G::PS_ForwardDeclSeen); fe_forward_interface($1); }
+        ;
+
+type_id_dcl
+        : TYPEID { set_state(G::PS_TypeIdSeen); }
+          scoped_name { set_state(G::PS_TypeIdNameSeen); }
+          STRING_LITERAL { fe_type_id($3, $5); }
+        ;
+
+type_prefix_dcl
+        : TYPEPREFIX { set_state(G::PS_TypePrefixSeen); }
+          scoped_name { set_state(G::PS_TypePrefixNameSeen); }
+          STRING_LITERAL { fe_type_prefix($3, $5); }
+        ;
+
+import_dcl : IMPORT { set_state(G::PS_ImportSeen); } imported_scope ;
+
+imported_scope
+        : scoped_name { fe_import($1); }
+        | STRING_LITERAL
         ;
 
 value_def

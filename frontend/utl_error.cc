@@ -193,11 +193,19 @@ static const char *const parse_state_messages[] = {
     "Illegal syntax or missing '(' after attribute RAISES, GETRAISES or SETRAISES keyword",
     "Illegal syntax after attribute raises '(' opener",
     "Illegal syntax after attribute raises ')' closer",
+    "Malformed typeid declaration",
+    "Malformed typeprefix declaration",
+    "Malformed import declaration",
+    "Missing scoped name following TYPEID keyword",
+    "Missing repository id following scoped name in typeid",
+    "Missing scoped name following TYPEPREFIX keyword",
+    "Missing prefix following scoped name in typeprefix",
+    "Missing scoped name or string following IMPORT keyword",
 };
 
 static const long n_parse_states = sizeof parse_state_messages / sizeof parse_state_messages[0];
 static_assert(sizeof parse_state_messages / sizeof parse_state_messages[0] ==
-                  IDL_GlobalData::PS_AttrRaisesQsSeen + 1,
+                  IDL_GlobalData::PS_ImportSeen + 1,
               "one message per parse state");
 static_assert(sizeof error_texts / sizeof error_texts[0] == UTL_Error::FIXED_TYPE_RANGE + 1,
               "one text per error kind");

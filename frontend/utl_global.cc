@@ -51,3 +51,15 @@ AST_Expression::ExprType
 IDL_GlobalData::PredefinedTypeToExprType(AST_PredefinedType::PredefinedType t) {
   return constant_type_of(t);
 }
+
+void IDL_GlobalData::enter_file_prefix() {
+  pd_including_prefixes.push_back(pd_prefix);
+  pd_prefix = nullptr;
+}
+
+void IDL_GlobalData::leave_file_prefix() {
+  if (pd_including_prefixes.empty())
+    return;
+  pd_prefix = pd_including_prefixes.back();
+  pd_including_prefixes.pop_back();
+}

@@ -163,7 +163,15 @@ public:
     PS_FixedQsSeen,            // 134
     PS_AttrRaisesSeen,         // 135
     PS_AttrRaisesSqSeen,       // 136
-    PS_AttrRaisesQsSeen        // 137
+    PS_AttrRaisesQsSeen,       // 137
+    PS_TypeIdDeclSeen,         // 138
+    PS_TypePrefixDeclSeen,     // 139
+    PS_ImportDeclSeen,         // 140
+    PS_TypeIdSeen,             // 141
+    PS_TypeIdNameSeen,         // 142
+    PS_TypePrefixSeen,         // 143
+    PS_TypePrefixNameSeen,     // 144
+    PS_ImportSeen              // 145
   };
 
   IDL_GlobalData() = default;
@@ -221,6 +229,12 @@ public:
   virtual void set_n_include_file_names(unsigned long n);
   virtual ParseState parse_state() { return pd_parse_state; }
   virtual void set_parse_state(ParseState s) { pd_parse_state = s; }
+  // The repository-id prefix that #pragma prefix gave the declarations that follow (null for
+  // none). A file starts without one; the file it returns to gets its own back.
+  virtual UTL_String *prefix() { return pd_prefix; }
+  virtual void set_prefix(UTL_String *p) { pd_prefix = p; }
+  void enter_file_prefix();
+  void leave_file_prefix();
   // The expression type of a predefined type's values; any for the kinds constants cannot have.
   virtual AST_Expression::ExprType PredefinedTypeToExprType(AST_PredefinedType::PredefinedType t);
 
@@ -238,6 +252,8 @@ public:
   void set_syntax_error_pending(bool p) { pd_syntax_error_pending = p; }
 
 private:
+  UTL_String *pd_prefix = nullptr;
+  std::vector<UTL_String *> pd_including_prefixes;
   UTL_ScopeStack *pd_scopes = nullptr;
   AST_Root *pd_root = nullptr;
   AST_Generator *pd_gen = nullptr;

@@ -172,7 +172,7 @@ TEST_F(UtlTest, ParseStateMessagesCoverEveryState) {
                UTL_Error::parse_state_message(112));
   EXPECT_STREQ("Malformed valuetype declaration", UTL_Error::parse_state_message(113));
   EXPECT_STREQ("Some syntax error",
-               UTL_Error::parse_state_message(IDL_GlobalData::PS_AttrRaisesQsSeen + 1));
+               UTL_Error::parse_state_message(IDL_GlobalData::PS_ImportSeen + 1));
   EXPECT_STREQ("Some syntax error", UTL_Error::parse_state_message(-1));
 }
 
