@@ -2,6 +2,8 @@
 // declarations and their registry.
 #include "frontend/ast_interface.hh"
 
+#include <unordered_set>
+
 #include "frontend/ast_field.hh"
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
@@ -40,15 +42,49 @@ void AST_Interface::take_definition(AST_Interface *d) {
   pd_n_inherits = d->n_inherits();
 }
 
+void AST_Interface::inherited_scopes(std::vector<AST_Interface *> &out) {
+  for (long i = 0; i < pd_n_inherits; i++)
+    out.push_back(pd_inherits[i]);
+}
+
+// Inheritance can be as deep as the file is long, and can join again and again, so the walk
+// keeps its own stack and passes each interface once.
 AST_Decl *AST_Interface::look_in_inherited(UTL_IdList *name, long record) {
   if (!is_defined()) {
     idl_global->err()->fwd_decl_lookup(this, name);
     return nullptr;
   }
-  for (long i = 0; i < pd_n_inherits; i++) {
-    AST_Decl *d = pd_inherits[i]->lookup_by_name(name, record);
-    if (d != nullptr)
-      return d;
+  struct Step {
+    AST_Interface *i;
+    size_t depth;
+  };
+  std::vector<Step> pending;
+  std::vector<AST_Interface *> path, next;
+  std::unordered_set<AST_Interface *> seen;
+  auto push_inherited = [&pending, &next](AST_Interface *i, size_t depth) {
+    next.clear();
+    i->inherited_scopes(next);
+    for (auto n = next.rbegin(); n != next.rend(); ++n)
+      pending.push_back({*n, depth});
+  };
+  push_inherited(this, 0);
+  while (!pending.empty()) {
+    const Step step = pending.back();
+    pending.pop_back();
+    if (!seen.insert(step.i).second)
+      continue;
+    path.resize(step.depth);
+    path.push_back(step.i);
+    AST_Decl *d = step.i->lookup_by_name_here(name, record);
+    if (d == nullptr) {
+      push_inherited(step.i, step.depth + 1);
+      continue;
+    }
+    if (record) {
+      for (AST_Interface *on_the_way : path)
+        on_the_way->add_to_referenced(d, false);
+    }
+    return d;
   }
   return nullptr;
 }

@@ -5,6 +5,8 @@
 #ifndef FRONTEND_AST_INTERFACE_HH
 #define FRONTEND_AST_INTERFACE_HH
 
+#include <vector>
+
 #include "frontend/ast_type.hh"
 #include "frontend/utl_scope.hh"
 
@@ -31,7 +33,11 @@ public:
   // Completes an interface that was only forward declared with what its definition d says.
   virtual void take_definition(AST_Interface *d);
 
+  // Searches the inherited interfaces depth first, each with its enclosing scopes, each once;
+  // the interfaces on the way to the one that has the name record it when record is set.
   AST_Decl *look_in_inherited(UTL_IdList *name, long record) override;
+  // Appends the interfaces a lookup passes on to after this one, in order.
+  virtual void inherited_scopes(std::vector<AST_Interface *> &out);
 
   AST_Constant *fe_add_constant(AST_Constant *c) override;
   AST_Exception *fe_add_exception(AST_Exception *e) override;

@@ -43,11 +43,10 @@ void AST_ValueType::take_definition(AST_Interface *d) {
   set_supports(v->supports(), v->n_supports());
 }
 
-AST_Decl *AST_ValueType::look_in_inherited(UTL_IdList *name, long record) {
-  AST_Decl *d = AST_Interface::look_in_inherited(name, record);
-  for (long i = 0; d == nullptr && i < pd_n_supports; i++)
-    d = pd_supports[i]->lookup_by_name(name, record);
-  return d;
+void AST_ValueType::inherited_scopes(std::vector<AST_Interface *> &out) {
+  AST_Interface::inherited_scopes(out);
+  for (long i = 0; i < pd_n_supports; i++)
+    out.push_back(pd_supports[i]);
 }
 
 bool AST_ValueType::add_state(AST_Decl *n) {

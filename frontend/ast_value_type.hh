@@ -26,8 +26,8 @@ public:
     pd_n_supports = n;
   }
 
-  // Names are looked for in the inherited value types, then in the supported interfaces.
-  AST_Decl *look_in_inherited(UTL_IdList *name, long record) override;
+  // Lookups pass on to the inherited value types, then to the supported interfaces.
+  void inherited_scopes(std::vector<AST_Interface *> &out) override;
 
   // An abstract value type has no state and no factories.
   AST_StateMember *fe_add_state_member(AST_StateMember *m) override;

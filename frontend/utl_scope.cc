@@ -146,20 +146,28 @@ static AST_Decl *iter_lookup_by_name_local(AST_Decl *d, UTL_List *rest, long rec
   return d;
 }
 
-AST_Decl *UTL_Scope::lookup_relative(UTL_IdList *name, long record) {
+AST_Decl *UTL_Scope::lookup_relative(UTL_IdList *name, long record, bool inherited) {
   AST_Decl *first = lookup_by_name_local(name->head(), record);
   if (first != nullptr)
     return iter_lookup_by_name_local(first, name->tail(), record);
   AST_Decl *self = ScopeAsDecl(this);
   UTL_Scope *enclosing = self == nullptr ? nullptr : self->defined_in();
   AST_Decl *d = enclosing == nullptr ? nullptr : enclosing->lookup_by_name(name, record);
-  if (d == nullptr && AST_Decl::is_one_of(pd_scope_node_type,
-                                          {AST_Decl::NT_interface, AST_Decl::NT_valuetype}))
+  if (d == nullptr && inherited &&
+      AST_Decl::is_one_of(pd_scope_node_type, {AST_Decl::NT_interface, AST_Decl::NT_valuetype}))
     d = look_in_inherited(name, record);
   return d;
 }
 
 AST_Decl *UTL_Scope::lookup_by_name(UTL_IdList *name, long record) {
+  return lookup(name, record, true);
+}
+
+AST_Decl *UTL_Scope::lookup_by_name_here(UTL_IdList *name, long record) {
+  return lookup(name, record, false);
+}
+
+AST_Decl *UTL_Scope::lookup(UTL_IdList *name, long record, bool inherited) {
   if (name == nullptr)
     return nullptr;
   AST_Decl *d;
@@ -172,9 +180,9 @@ AST_Decl *UTL_Scope::lookup_by_name(UTL_IdList *name, long record) {
     else if (name->tail() == nullptr)
       d = nullptr;
     else
-      d = lookup_relative(static_cast<UTL_IdList *>(name->tail()), record);
+      d = lookup_relative(static_cast<UTL_IdList *>(name->tail()), record, inherited);
   } else {
-    d = lookup_relative(name, record);
+    d = lookup_relative(name, record, inherited);
   }
   if (record && d != nullptr)
     add_to_referenced(d, false);

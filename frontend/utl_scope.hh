@@ -93,6 +93,9 @@ public:
   // The declaration a scoped name denotes from this scope; record adds it to the referenced
   // list of every scope the search passed through.
   virtual AST_Decl *lookup_by_name(UTL_IdList *name, long record);
+  // lookup_by_name without the search through this scope's own inherited interfaces (those of
+  // enclosing scopes have none).
+  AST_Decl *lookup_by_name_here(UTL_IdList *name, long record);
   virtual AST_Decl *lookup_by_name_local(Identifier *id, long record);
   virtual AST_PredefinedType *lookup_primitive_type(AST_Expression::ExprType t);
   virtual long nmembers() { return static_cast<long>(pd_decls.size()); }
@@ -177,7 +180,8 @@ private:
   // entered, so the index stays valid.
   using NameIndex = std::unordered_map<std::string, AST_Decl *>;
 
-  AST_Decl *lookup_relative(UTL_IdList *name, long record);
+  AST_Decl *lookup(UTL_IdList *name, long record, bool inherited);
+  AST_Decl *lookup_relative(UTL_IdList *name, long record, bool inherited);
   AST_Decl *add_by_node_type(AST_Decl *d);
   // Marks n as added, then adds the type it carries unless that is done already.
   bool mark_added(AST_Decl *n, AST_Type *carried);

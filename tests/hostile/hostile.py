@@ -55,6 +55,16 @@ def nested(opening, middle, closing):
     return opening * DEPTH + middle + closing * DEPTH
 
 
+def inheritance(bases):
+    """Interfaces i0 and j0, then each of i1, j1, ... inherits bases(n), and the last looks up
+    an undeclared name."""
+    lines = ["interface i0 {}; interface j0 {};"]
+    lines += ["interface i%d : %s {}; interface j%d : %s {};" % (n, bases(n), n, bases(n))
+              for n in range(1, DEPTH)]
+    lines.append("interface last : i%d { void f(in nowhere x); };" % (DEPTH - 1))
+    return "\n".join(lines) + "\n"
+
+
 def every_byte():
     # NUL last: it ends the input of the IDL lexer.
     return bytes(range(1, 256)) + b"\n\0\n"
@@ -79,6 +89,10 @@ INPUTS = {
     "idl-deep-structs": lambda: "struct s { " * DEPTH + "long x; " + "} m; " * (DEPTH - 1) + "};",
     "idl-deep-sequences": lambda: "typedef " + nested("sequence<", "long", ">") + " t;",
     "idl-deep-parentheses": lambda: "const long c = " + nested("(", "1", ")") + ";",
+    # Lookups through inheritance as deep as the file, and through interfaces that each join
+    # the two before them, of a name that none declares.
+    "idl-deep-inheritance": lambda: inheritance(lambda i: "i%d" % (i - 1)),
+    "idl-joined-inheritance": lambda: inheritance(lambda i: "i%d, j%d" % (i - 1, i - 1)),
     "idl-long-identifier": lambda: "module " + "m" * TEN_MB + " { };\n",
     "idl-long-line": lambda: "const long c = 1" + " + 1" * (TEN_MB // 4) + ";\n",
     "idl-nul-bytes": lambda: b"interface A {\0 this is never read\n};\n",
