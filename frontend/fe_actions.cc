@@ -241,7 +241,7 @@ FE_ValueHeader *fe_value_head(FE_ValueHeader::Keyword keyword, Identifier *id) {
   return new FE_ValueHeader(name_of(id), keyword);
 }
 
-FE_ValueHeader *fe_value_header(FE_ValueHeader *head, FE_ValueBases bases,
+FE_ValueHeader *fe_value_header(FE_ValueHeader *head, FE_ValueBases *bases,
                                 UTL_NameList *supports) {
   head->inherit(bases);
   head->support(supports);
@@ -372,29 +372,29 @@ void fe_member(AST_Decl *type, UTL_DeclList *declarators) {
 // Only a read-only attribute has the raises form, only other ones getraises and setraises, and
 // only a declaration of one attribute either; any other is reported as a syntax error, and its
 // attributes are declared without raises.
-static bool raises_fit(bool readonly, UTL_DeclList *declarators, FE_AttributeRaises raises) {
-  if (raises.get == nullptr && raises.set == nullptr)
+static bool raises_fit(bool readonly, UTL_DeclList *declarators, FE_AttributeRaises *raises) {
+  if (raises == nullptr)
     return true;
-  if (raises.raises_form == readonly && declarators != nullptr && declarators->length() == 1)
+  if (raises->raises_form == readonly && declarators != nullptr && declarators->length() == 1)
     return true;
   err()->syntax_error(IDL_GlobalData::PS_AttrCompleted);
   return false;
 }
 
 void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators,
-                  FE_AttributeRaises raises) {
+                  FE_AttributeRaises *raises) {
   if (!raises_fit(readonly, declarators, raises))
-    raises = FE_AttributeRaises{false, nullptr, nullptr};
+    raises = nullptr;
   declare_each(type, declarators,
                [readonly, raises](UTL_Scope *s, AST_Type *t, UTL_IdList *n, UTL_StrList *p) {
                  AST_Attribute *a = gen()->create_attribute(readonly, t, n, p);
                  if (s->fe_add_attribute(a) == nullptr)
                    return;
                  fe_check_local_use(a, t);
-                 if (raises.get != nullptr)
-                   a->fe_add_get_exceptions(raises.get);
-                 if (raises.set != nullptr)
-                   a->fe_add_set_exceptions(raises.set);
+                 if (raises != nullptr && raises->get != nullptr)
+                   a->fe_add_get_exceptions(raises->get);
+                 if (raises != nullptr && raises->set != nullptr)
+                   a->fe_add_set_exceptions(raises->set);
                  check_local_raises(a, a->get_exceptions());
                  check_local_raises(a, a->set_exceptions());
                });
@@ -420,29 +420,29 @@ void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarat
 
 // Whether value has a value of the constant's type, for an enumeration one of its enumerators.
 // A value of a fixed-point type loses the digits after the point beyond the type's scale.
-static bool has_value_of(FE_ConstType type, E *value) {
-  E::AST_ExprValue *v = value->coerce(type.et);
+static bool has_value_of(FE_ConstType *type, E *value) {
+  E::AST_ExprValue *v = value->coerce(type->et);
   if (v == nullptr)
     return false;
-  if (AST_Enum *e = AST_Enum::narrow_from_decl(type.type))
+  if (AST_Enum *e = AST_Enum::narrow_from_decl(type->type))
     return v->u.enumval->defined_in() == e;
-  if (AST_Fixed *f = AST_Fixed::narrow_from_decl(type.type))
+  if (AST_Fixed *f = AST_Fixed::narrow_from_decl(type->type))
     v->u.fixval = v->u.fixval->truncated(f->scale());
   return true;
 }
 
-void fe_constant(FE_ConstType type, Identifier *id, E *value) {
+void fe_constant(FE_ConstType *type, Identifier *id, E *value) {
   UTL_Scope *s = current_scope();
   UTL_IdList *n = name_of(id);
   UTL_StrList *p = idl_global->pragmas();
   if (s == nullptr || value == nullptr)
     return;
   if (!has_value_of(type, value)) {
-    err()->coercion_error(value, constant_type_text(type.et, type.type));
+    err()->coercion_error(value, constant_type_text(type->et, type->type));
     return;
   }
-  AST_Constant *c = gen()->create_constant(type.et, value, n, p);
-  c->set_declared_type(type.type);
+  AST_Constant *c = gen()->create_constant(type->et, value, n, p);
+  c->set_declared_type(type->type);
   s->fe_add_constant(c);
 }
 
@@ -551,20 +551,20 @@ AST_Decl *fe_discriminator_of_name(UTL_IdList *name) {
 
 // A type that names no type a constant can have gives the expression type any, which no value
 // has.
-FE_ConstType fe_const_type_of_name(UTL_IdList *name) {
+FE_ConstType *fe_const_type_of_name(UTL_IdList *name) {
   UTL_Scope *s = current_scope();
   AST_Decl *d = strip_typedefs(s == nullptr ? nullptr : s->lookup_by_name(name, true));
   if (AST_PredefinedType *p = AST_PredefinedType::narrow_from_decl(d))
-    return FE_ConstType{value_type_of(p->pt()), p};
+    return new FE_ConstType(value_type_of(p->pt()), p);
   if (AST_String *string = AST_String::narrow_from_decl(d))
-    return FE_ConstType{string->width() == 1 ? E::EXPR_STRING : E::EXPR_WSTRING, nullptr};
+    return new FE_ConstType(string->width() == 1 ? E::EXPR_STRING : E::EXPR_WSTRING, nullptr);
   if (AST_WideString::narrow_from_decl(d) != nullptr)
-    return FE_ConstType{E::EXPR_WSTRING, d};
+    return new FE_ConstType(E::EXPR_WSTRING, d);
   if (AST_Enum::narrow_from_decl(d) != nullptr)
-    return FE_ConstType{E::EXPR_ENUM, d};
+    return new FE_ConstType(E::EXPR_ENUM, d);
   if (AST_Fixed::narrow_from_decl(d) != nullptr)
-    return FE_ConstType{E::EXPR_FIXED, d};
-  return FE_ConstType{E::EXPR_ANY, nullptr};
+    return new FE_ConstType(E::EXPR_FIXED, d);
+  return new FE_ConstType(E::EXPR_ANY, nullptr);
 }
 
 void fe_sequence_begin() { scopes()->push(nullptr); }
@@ -696,9 +696,9 @@ E *fe_integer_literal(long value) {
   return e;
 }
 
-E *fe_wide_integer_literal(IDL_IntegerValue value) {
-  E *e = gen()->create_expr(static_cast<long>(static_cast<int32_t>(value.value)));
-  e->set_integer_literal(value.value, value.beyond_64_bits);
+E *fe_wide_integer_literal(IDL_IntegerValue *value) {
+  E *e = gen()->create_expr(static_cast<long>(static_cast<int32_t>(value->value)));
+  e->set_integer_literal(value->value, value->beyond_64_bits);
   return e;
 }
 

@@ -27,14 +27,18 @@ class UTL_StrList;
 // The type a constant is declared with: its expression type, and the type node where the
 // constant's value or name needs it (an enumeration, a fixed-point type, a predefined or wide
 // string type whose name is not the expression type's).
-struct FE_ConstType {
+struct FE_ConstType : UTL_ArenaObject {
+  FE_ConstType(AST_Expression::ExprType t, AST_Decl *d) : et(t), type(d) {}
+
   AST_Expression::ExprType et;
   AST_Decl *type;
 };
 
 // The exceptions an attribute declaration raises: with the read-only form raises(...), or
 // getraises(...) and setraises(...); null lists for none.
-struct FE_AttributeRaises {
+struct FE_AttributeRaises : UTL_ArenaObject {
+  FE_AttributeRaises(bool r, UTL_NameList *g, UTL_NameList *s) : raises_form(r), get(g), set(s) {}
+
   bool raises_form;
   UTL_NameList *get;
   UTL_NameList *set;
@@ -70,7 +74,7 @@ void fe_interface_begin(FE_InterfaceHeader *header);
 void fe_forward_interface(FE_InterfaceHeader *decl);
 // Value types: a forward declaration, a box, or a value type whose body follows.
 FE_ValueHeader *fe_value_head(FE_ValueHeader::Keyword keyword, Identifier *id);
-FE_ValueHeader *fe_value_header(FE_ValueHeader *head, FE_ValueBases bases,
+FE_ValueHeader *fe_value_header(FE_ValueHeader *head, FE_ValueBases *bases,
                                 UTL_NameList *supports);
 void fe_value_forward(FE_ValueHeader *head);
 void fe_value_box(FE_ValueHeader *head, AST_Decl *type);
@@ -85,11 +89,12 @@ void fe_enumerator(char *name);
 void fe_operation_begin(AST_Operation::Flags flags, AST_Decl *return_type, char *name);
 void fe_operation_end(UTL_NameList *raises, UTL_StrList *context);
 
-void fe_constant(FE_ConstType type, Identifier *id, AST_Expression *value);
+void fe_constant(FE_ConstType *type, Identifier *id, AST_Expression *value);
 void fe_typedef(AST_Decl *type, UTL_DeclList *declarators);
 void fe_member(AST_Decl *type, UTL_DeclList *declarators);
+// raises is null for none.
 void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators,
-                  FE_AttributeRaises raises);
+                  FE_AttributeRaises *raises);
 void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarator *declarator);
 void fe_state_member(bool is_public, AST_Decl *type, UTL_DeclList *declarators);
 
@@ -103,7 +108,7 @@ void fe_case_branch(UTL_LabelList *labels, AST_Field *element);
 AST_Decl *fe_primitive_type(AST_Expression::ExprType type);
 AST_Decl *fe_type_of_name(UTL_IdList *name);
 AST_Decl *fe_discriminator_of_name(UTL_IdList *name);
-FE_ConstType fe_const_type_of_name(UTL_IdList *name);
+FE_ConstType *fe_const_type_of_name(UTL_IdList *name);
 void fe_sequence_begin();
 AST_Decl *fe_sequence(AST_Decl *element, AST_Expression *bound);
 AST_Decl *fe_unbounded_sequence(AST_Decl *element);
@@ -129,7 +134,7 @@ AST_Expression *fe_unary(AST_Expression::ExprComb comb, AST_Expression *a);
 AST_Expression *fe_symbol(UTL_IdList *name);
 // Integer literals (each also keeps its value as written) and fixed-point literals.
 AST_Expression *fe_integer_literal(long value);
-AST_Expression *fe_wide_integer_literal(IDL_IntegerValue value);
+AST_Expression *fe_wide_integer_literal(IDL_IntegerValue *value);
 AST_Expression *fe_fixed_literal(AST_FixedValue *value);
 // A bound or dimension: evaluated once, then converted to unsigned long.
 AST_Expression *fe_positive_int(AST_Expression *e);

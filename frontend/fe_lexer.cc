@@ -84,7 +84,7 @@ IDL_IntegerValue idl_integer_value(const char *text, long base) {
     text++;
   else if (base == 16 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
     text += 2;
-  IDL_IntegerValue v = {0, false};
+  IDL_IntegerValue v;
   const unsigned long long b = static_cast<unsigned long long>(base);
   for (int d; (d = digit_value(*text)) < base; text++) {
     const unsigned long long digit = static_cast<unsigned long long>(d);

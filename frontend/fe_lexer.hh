@@ -7,14 +7,16 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "frontend/utl_arena.hh"
+
 class AST_FixedValue;
 class UTL_String;
 
 // An integer literal's value as written, and whether it is beyond 64 bits (the value is then
 // its low 64 bits).
-struct IDL_IntegerValue {
-  unsigned long long value;
-  bool beyond_64_bits;
+struct IDL_IntegerValue : UTL_ArenaObject {
+  unsigned long long value = 0;
+  bool beyond_64_bits = false;
 };
 
 // The generated scanner.

@@ -36,11 +36,20 @@ static void push_held_types(AST_Type *t, std::vector<AST_Type *> &pending) {
 
 // Types can hold each other in cycles (through sequences) and in chains as long as the file, so
 // the walk keeps its own stack. When no local interface is reachable, none is from any type
-// the walk passed either, and each is marked so; later walks stop at them.
+// the walk passed either, and each is marked so; later walks stop at them. A type that holds
+// none needs no walk.
 bool fe_is_local_type(AST_Type *start) {
-  std::vector<AST_Type *> pending{start};
-  std::vector<AST_Type *> passed;
-  std::unordered_set<AST_Type *> seen;
+  if (start->locality() != AST_Type::LOCALITY_UNKNOWN)
+    return start->locality() == AST_Type::LOCALITY_LOCAL;
+  std::vector<AST_Type *> pending;
+  push_held_types(start, pending);
+  if (pending.empty()) {
+    const bool local = is_local_interface(start);
+    start->set_locality(local ? AST_Type::LOCALITY_LOCAL : AST_Type::LOCALITY_NOT_LOCAL);
+    return local;
+  }
+  std::vector<AST_Type *> passed{start};
+  std::unordered_set<AST_Type *> seen{start};
   while (!pending.empty()) {
     AST_Type *t = pending.back();
     pending.pop_back();

@@ -63,16 +63,16 @@ static long resolve_list(UTL_IdList *derived, UTL_NameList *names, AST_Interface
   return static_cast<long>(found.size());
 }
 
-void FE_ValueHeader::inherit(FE_ValueBases bases) {
+void FE_ValueHeader::inherit(FE_ValueBases *bases) {
   pd_n_inherits =
-      resolve_list(pd_value_name, bases.names, pd_inherits, [this](UTL_IdList *name, long found) {
+      resolve_list(pd_value_name, bases == nullptr ? nullptr : bases->names, pd_inherits, [this](UTL_IdList *name, long found) {
         AST_Interface *base = resolve(name, AST_Decl::NT_valuetype);
         if (base == nullptr || may_inherit(pd_keyword, AST_ValueType::narrow_from_decl(base), found))
           return base;
         err()->inheritance_kind_error(pd_value_name, base);
         return static_cast<AST_Interface *>(nullptr);
       });
-  pd_truncatable = bases.truncatable;
+  pd_truncatable = bases != nullptr && bases->truncatable;
   if (!pd_truncatable || pd_n_inherits == 0)
     return;
   if (pd_keyword != KEYWORD_NONE || pd_inherits[0]->is_abstract())

@@ -12,7 +12,9 @@ class UTL_IdList;
 class UTL_NameList;
 
 // The inheritance list of a value type as written: truncatable or not, and the names.
-struct FE_ValueBases {
+struct FE_ValueBases : UTL_ArenaObject {
+  FE_ValueBases(bool t, UTL_NameList *n) : truncatable(t), names(n) {}
+
   bool truncatable;
   UTL_NameList *names;
 };
@@ -28,7 +30,8 @@ public:
   // accepted before it. A value type inherits only abstract value types, but for a first one
   // that is not abstract, from which alone it may be truncatable, and which is not custom
   // unless the value type is; it supports abstract interfaces, and a first one that is not.
-  void inherit(FE_ValueBases bases);
+  // A null bases is an empty list.
+  void inherit(FE_ValueBases *bases);
   void support(UTL_NameList *names);
 
   UTL_IdList *value_name() { return pd_value_name; }

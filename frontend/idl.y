@@ -65,11 +65,11 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
   AST_Interface::Kind ikval;
   FE_ValueHeader *vhval;
   FE_ValueHeader::Keyword vkval;
-  FE_ValueBases vbval;
-  IDL_IntegerValue wival;
+  FE_ValueBases *vbval;
+  IDL_IntegerValue *wival;
   AST_FixedValue *fxval;
-  FE_ConstType ctval;
-  FE_AttributeRaises arval;
+  FE_ConstType *ctval;
+  FE_AttributeRaises *arval;
 }
 
 %token <strval> IDENTIFIER SCOPE_DELIMITOR
@@ -268,8 +268,8 @@ value_header
 
 value_bases
         : ':' { set_state(G::PS_ValueInheritColonSeen); }
-          opt_truncatable at_least_one_scoped_name { $$ = FE_ValueBases{$3, $4}; }
-        | %empty { $$ = FE_ValueBases{false, nullptr}; }
+          opt_truncatable at_least_one_scoped_name { $$ = new FE_ValueBases($3, $4); }
+        | %empty { $$ = nullptr; }
         ;
 
 opt_truncatable
@@ -319,16 +319,16 @@ const_dcl
         ;
 
 const_type
-        : integer_type { $$ = FE_ConstType{$1, nullptr}; }
-        | char_type { $$ = FE_ConstType{$1, nullptr}; }
-        | octet_type { $$ = FE_ConstType{$1, nullptr}; }
-        | boolean_type { $$ = FE_ConstType{$1, nullptr}; }
-        | floating_pt_type { $$ = FE_ConstType{$1, nullptr}; }
-        | string_type_spec { $$ = FE_ConstType{E::EXPR_STRING, nullptr}; }
-        | wstring_type_spec { $$ = FE_ConstType{E::EXPR_WSTRING, nullptr}; }
-        | WIDE_CHAR { $$ = FE_ConstType{E::EXPR_WCHAR, fe_root_type("wchar")}; }
-        | wide_string_type_spec { $$ = FE_ConstType{E::EXPR_WSTRING, $1}; }
-        | FIXED { $$ = FE_ConstType{E::EXPR_FIXED, nullptr}; }
+        : integer_type { $$ = new FE_ConstType($1, nullptr); }
+        | char_type { $$ = new FE_ConstType($1, nullptr); }
+        | octet_type { $$ = new FE_ConstType($1, nullptr); }
+        | boolean_type { $$ = new FE_ConstType($1, nullptr); }
+        | floating_pt_type { $$ = new FE_ConstType($1, nullptr); }
+        | string_type_spec { $$ = new FE_ConstType(E::EXPR_STRING, nullptr); }
+        | wstring_type_spec { $$ = new FE_ConstType(E::EXPR_WSTRING, nullptr); }
+        | WIDE_CHAR { $$ = new FE_ConstType(E::EXPR_WCHAR, fe_root_type("wchar")); }
+        | wide_string_type_spec { $$ = new FE_ConstType(E::EXPR_WSTRING, $1); }
+        | FIXED { $$ = new FE_ConstType(E::EXPR_FIXED, nullptr); }
         | scoped_name { $$ = fe_const_type_of_name($1); }
         ;
 
@@ -676,13 +676,13 @@ attribute
         ;
 
 attribute_raises
-        : %empty { $$ = FE_AttributeRaises{false, nullptr, nullptr}; }
+        : %empty { $$ = nullptr; }
         | RAISES { set_state(G::PS_AttrRaisesSeen); }
-          exception_list { $$ = FE_AttributeRaises{true, $3, nullptr}; }
+          exception_list { $$ = new FE_AttributeRaises(true, $3, nullptr); }
         | GETRAISES { set_state(G::PS_AttrRaisesSeen); }
-          exception_list opt_setraises { $$ = FE_AttributeRaises{false, $3, $4}; }
+          exception_list opt_setraises { $$ = new FE_AttributeRaises(false, $3, $4); }
         | SETRAISES { set_state(G::PS_AttrRaisesSeen); }
-          exception_list { $$ = FE_AttributeRaises{false, nullptr, $3}; }
+          exception_list { $$ = new FE_AttributeRaises(false, nullptr, $3); }
         ;
 
 opt_setraises

@@ -113,11 +113,11 @@ TEST_F(LexerTest, WideFixedAndLargeIntegerLiterals) {
   ASSERT_EQ(INTEGER_LITERAL, yylex()) << "32 bits still make an integer literal";
   EXPECT_EQ(-1, yylval.ival);
   ASSERT_EQ(WIDE_INTEGER_LITERAL, yylex());
-  EXPECT_EQ(4294967296ULL, yylval.wival.value);
-  EXPECT_FALSE(yylval.wival.beyond_64_bits);
+  EXPECT_EQ(4294967296ULL, yylval.wival->value);
+  EXPECT_FALSE(yylval.wival->beyond_64_bits);
   ASSERT_EQ(WIDE_INTEGER_LITERAL, yylex());
-  EXPECT_EQ(0ULL, yylval.wival.value) << "the low 64 bits";
-  EXPECT_TRUE(yylval.wival.beyond_64_bits);
+  EXPECT_EQ(0ULL, yylval.wival->value) << "the low 64 bits";
+  EXPECT_TRUE(yylval.wival->beyond_64_bits);
   EXPECT_EQ(IDENTIFIER, yylex()) << "L alone is an identifier";
   EXPECT_EQ(INTEGER_LITERAL, yylex());
   EXPECT_EQ(IDENTIFIER, yylex()) << "a blank ends a literal before d";
