@@ -15,9 +15,21 @@ static UTL_Scope *current_scope() {
 
 AST_Decl::AST_Decl(NodeType nt, UTL_IdList *n, UTL_StrList *p)
     : pd_imported(idl_global->imported()), pd_in_main_file(idl_global->in_main_file()),
-      pd_defined_in(current_scope()), pd_node_type(nt), pd_line(idl_global->lineno()),
-      pd_file_name(idl_global->filename()), pd_pragmas(p), pd_prefix(idl_global->prefix()) {
+      pd_node_type(nt), pd_defined_in(current_scope()), pd_line(idl_global->lineno()),
+      pd_file_name(idl_global->filename()), pd_pragmas(p),
+      pd_identity(idl_global->prefix_identity()) {
   compute_full_name(n);
+}
+
+AST_RepositoryIdentity *AST_Decl::own_identity() {
+  if (!pd_identity_shared)
+    return pd_identity;
+  AST_RepositoryIdentity *own = new AST_RepositoryIdentity;
+  if (pd_identity != nullptr)
+    *own = *pd_identity;
+  pd_identity = own;
+  pd_identity_shared = false;
+  return own;
 }
 
 void AST_Decl::compute_full_name(UTL_IdList *n) {

@@ -15,6 +15,14 @@ class UTL_Scope;
 class UTL_StrList;
 class UTL_String;
 
+// What a declaration has of its repository identity (see AST_Decl::prefix).
+struct AST_RepositoryIdentity : UTL_ArenaObject {
+  UTL_String *prefix = nullptr;
+  UTL_String *type_prefix = nullptr;
+  UTL_String *id = nullptr;
+  UTL_String *version = nullptr;
+};
+
 class COMMON_Base : public UTL_ArenaObject {
 public:
   virtual ~COMMON_Base() = default;
@@ -58,14 +66,14 @@ public:
   // Repository identity, recorded for the repository ids of a later mapping (null for none):
   // the prefix in effect where the declaration was made (#pragma prefix), the prefix typeprefix
   // gave it, the id #pragma ID or typeid gave it and the version #pragma version gave it.
-  UTL_String *prefix() { return pd_prefix; }
-  void set_prefix(UTL_String *p) { pd_prefix = p; }
+  UTL_String *prefix() { return pd_identity ? pd_identity->prefix : nullptr; }
+  void set_prefix(UTL_String *p) { own_identity()->prefix = p; }
   UTL_String *type_prefix() { return pd_identity ? pd_identity->type_prefix : nullptr; }
-  void set_type_prefix(UTL_String *p) { identity()->type_prefix = p; }
+  void set_type_prefix(UTL_String *p) { own_identity()->type_prefix = p; }
   UTL_String *repository_id() { return pd_identity ? pd_identity->id : nullptr; }
-  void set_repository_id(UTL_String *id) { identity()->id = id; }
+  void set_repository_id(UTL_String *id) { own_identity()->id = id; }
   UTL_String *version() { return pd_identity ? pd_identity->version : nullptr; }
-  void set_version(UTL_String *v) { identity()->version = v; }
+  void set_version(UTL_String *v) { own_identity()->version = v; }
 
   // The full name as one text, joined as joined_scoped_name joins it: "Bank::Account". It is
   // joined at the first request and kept, as the code generators ask for the names of the same
@@ -102,28 +110,23 @@ protected:
   }
 
 private:
-  // What few declarations have of their repository identity, made when first set.
-  struct Identity : UTL_ArenaObject {
-    UTL_String *type_prefix = nullptr;
-    UTL_String *id = nullptr;
-    UTL_String *version = nullptr;
-  };
-
   void compute_full_name(UTL_IdList *n);
-  Identity *identity() { return pd_identity ? pd_identity : (pd_identity = new Identity); }
+  // The identity of this declaration alone, made from the shared one when first needed.
+  AST_RepositoryIdentity *own_identity();
 
   bool pd_imported;
   bool pd_in_main_file;
-  UTL_Scope *pd_defined_in;
+  bool pd_added = false;
+  // Whether pd_identity is the one the declarations made under the same prefix share.
+  bool pd_identity_shared = true;
   NodeType pd_node_type;
+  UTL_Scope *pd_defined_in;
   long pd_line;
   UTL_String *pd_file_name;
   UTL_IdList *pd_name = nullptr;
   Identifier *pd_local_name = nullptr;
   UTL_StrList *pd_pragmas;
-  bool pd_added = false;
-  UTL_String *pd_prefix;
-  Identity *pd_identity = nullptr;
+  AST_RepositoryIdentity *pd_identity;
   const char *pd_scoped_name_text = nullptr;
 };
 

@@ -133,13 +133,13 @@ private:
   long pd_line;
   UTL_String *pd_file_name;
   ExprComb pd_ec;
+  bool pd_integer_literal = false;
+  bool pd_literal_beyond_64_bits = false;
   AST_ExprValue *pd_ev = nullptr;
   AST_Expression *pd_v1 = nullptr;
   AST_Expression *pd_v2 = nullptr;
   UTL_IdList *pd_n = nullptr;
   long pd_nesting = 1;
-  bool pd_integer_literal = false;
-  bool pd_literal_beyond_64_bits = false;
   unsigned long long pd_literal_value = 0;
 };
 

@@ -1,6 +1,7 @@
 // IDL_GlobalData: the operations that do more than read or write a field.
 #include "frontend/utl_global.hh"
 
+#include "frontend/ast_decl.hh"
 #include "frontend/utl_string.hh"
 
 IDL_GlobalData *idl_global = nullptr;
@@ -52,14 +53,29 @@ IDL_GlobalData::PredefinedTypeToExprType(AST_PredefinedType::PredefinedType t) {
   return constant_type_of(t);
 }
 
+void IDL_GlobalData::set_prefix(UTL_String *p) {
+  if (p == pd_prefix)
+    return;
+  pd_prefix = p;
+  pd_prefix_identity = nullptr;
+}
+
+AST_RepositoryIdentity *IDL_GlobalData::prefix_identity() {
+  if (pd_prefix != nullptr && pd_prefix_identity == nullptr) {
+    pd_prefix_identity = new AST_RepositoryIdentity;
+    pd_prefix_identity->prefix = pd_prefix;
+  }
+  return pd_prefix_identity;
+}
+
 void IDL_GlobalData::enter_file_prefix() {
   pd_including_prefixes.push_back(pd_prefix);
-  pd_prefix = nullptr;
+  set_prefix(nullptr);
 }
 
 void IDL_GlobalData::leave_file_prefix() {
   if (pd_including_prefixes.empty())
     return;
-  pd_prefix = pd_including_prefixes.back();
+  set_prefix(pd_including_prefixes.back());
   pd_including_prefixes.pop_back();
 }

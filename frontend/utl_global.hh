@@ -13,6 +13,7 @@
 #include "frontend/ast_predefined_type.hh"
 
 class AST_InterfaceFwd;
+struct AST_RepositoryIdentity;
 class UTL_ScopeStack;
 class AST_Root;
 class AST_Generator;
@@ -232,7 +233,10 @@ public:
   // The repository-id prefix that #pragma prefix gave the declarations that follow (null for
   // none). A file starts without one; the file it returns to gets its own back.
   virtual UTL_String *prefix() { return pd_prefix; }
-  virtual void set_prefix(UTL_String *p) { pd_prefix = p; }
+  virtual void set_prefix(UTL_String *p);
+  // The repository identity that the declarations made under the current prefix share, until
+  // one of them is given more; null without a prefix.
+  AST_RepositoryIdentity *prefix_identity();
   void enter_file_prefix();
   void leave_file_prefix();
   // The expression type of a predefined type's values; any for the kinds constants cannot have.
@@ -253,6 +257,7 @@ public:
 
 private:
   UTL_String *pd_prefix = nullptr;
+  AST_RepositoryIdentity *pd_prefix_identity = nullptr;
   std::vector<UTL_String *> pd_including_prefixes;
   UTL_ScopeStack *pd_scopes = nullptr;
   AST_Root *pd_root = nullptr;
