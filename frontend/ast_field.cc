@@ -29,12 +29,12 @@ void AST_Attribute::dump(std::ostream &o) {
   dump_raises(o, " setraises(", pd_set_exceptions);
 }
 
-void AST_Attribute::fe_add_get_exceptions(UTL_NameList *names) {
-  resolve_exceptions(defined_in(), names, &pd_get_exceptions);
+void AST_Attribute::fe_add_get_exceptions(UTL_Scope *s, UTL_NameList *names) {
+  resolve_exceptions(s, names, &pd_get_exceptions);
 }
 
-void AST_Attribute::fe_add_set_exceptions(UTL_NameList *names) {
-  resolve_exceptions(defined_in(), names, &pd_set_exceptions);
+void AST_Attribute::fe_add_set_exceptions(UTL_Scope *s, UTL_NameList *names) {
+  resolve_exceptions(s, names, &pd_set_exceptions);
 }
 
 void AST_UnionBranch::dump(std::ostream &o) {

@@ -9,6 +9,7 @@
 class AST_Type;
 class UTL_ExceptList;
 class UTL_NameList;
+class UTL_Scope;
 
 class AST_Field : public AST_Decl {
 public:
@@ -62,9 +63,10 @@ public:
   // attribute's raises list is its get_exceptions.
   UTL_ExceptList *get_exceptions() { return pd_get_exceptions; }
   UTL_ExceptList *set_exceptions() { return pd_set_exceptions; }
-  // Resolve the raised exceptions in order, stopping at the first name that is not one.
-  void fe_add_get_exceptions(UTL_NameList *names);
-  void fe_add_set_exceptions(UTL_NameList *names);
+  // Resolve the raised exceptions in order from the scope the attribute is declared in,
+  // stopping at the first name that is not one.
+  void fe_add_get_exceptions(UTL_Scope *s, UTL_NameList *names);
+  void fe_add_set_exceptions(UTL_Scope *s, UTL_NameList *names);
 
   static AST_Attribute *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Attribute>(d, {NT_attr});

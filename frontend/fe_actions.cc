@@ -392,9 +392,9 @@ void fe_attribute(bool readonly, AST_Decl *type, UTL_DeclList *declarators,
                    return;
                  fe_check_local_use(a, t);
                  if (raises != nullptr && raises->get != nullptr)
-                   a->fe_add_get_exceptions(raises->get);
+                   a->fe_add_get_exceptions(s, raises->get);
                  if (raises != nullptr && raises->set != nullptr)
-                   a->fe_add_set_exceptions(raises->set);
+                   a->fe_add_set_exceptions(s, raises->set);
                  check_local_raises(a, a->get_exceptions());
                  check_local_raises(a, a->set_exceptions());
                });
