@@ -44,6 +44,9 @@ static const char *const pseudo_names[] = {
     "enum",     "exception", "in",       "out",     "inout",   "interface", "module",
     "oneway",   "raises",   "readonly",  "sequence", "string", "wstring_t", "struct",
     "switch",   "typedef",  "union",     "unsigned", "TRUE",   "FALSE",    "ValueBase",
+    "wstring",  "abstract", "local",     "valuetype", "custom", "truncatable", "supports",
+    "public",   "private",  "factory",   "native",  "fixed",   "getraises", "setraises",
+    "typeid",   "typeprefix", "import",
 };
 
 static void add_predefined(AST_Module *m, AST_PredefinedType::PredefinedType pt,

@@ -54,6 +54,16 @@ TEST_F(LexerTest, KeywordsAndIdentifiers) {
                       "inout"));
 }
 
+TEST_F(LexerTest, TheWordsOfCorba3AreKeywords) {
+  EXPECT_EQ((std::vector<int>{WIDE_CHAR, WIDE_STRING, ABSTRACT, LOCAL, VALUETYPE, CUSTOM,
+                              TRUNCATABLE, SUPPORTS, PUBLIC, PRIVATE, FACTORY, NATIVE, FIXED,
+                              VALUEBASE, GETRAISES, SETRAISES, TYPEID, TYPEPREFIX, IMPORT,
+                              IDENTIFIER, IDENTIFIER}),
+            tokens_of("wchar wstring abstract local valuetype custom truncatable supports public "
+                      "private factory native fixed ValueBase getraises setraises typeid "
+                      "typeprefix import Local valuebase"));
+}
+
 TEST_F(LexerTest, EscapedIdentifiersLoseTheirUnderscore) {
   read_from("_supports _module _Ab_1 _ _1");
   for (const char *name : {"supports", "module", "Ab_1"}) {

@@ -133,6 +133,8 @@ TEST(NodeTypeNames, KeepTheirNamesAndOrder) {
       "NT_except",      "NT_attr",       "NT_op",        "NT_argument",      "NT_union",
       "NT_union_branch", "NT_struct",    "NT_field",     "NT_enum",          "NT_enum_val",
       "NT_string",      "NT_array",      "NT_sequence",  "NT_typedef",       "NT_pre_defined",
+      "NT_wstring",     "NT_valuebox",   "NT_valuetype", "NT_valuetype_fwd", "NT_state_member",
+      "NT_factory",     "NT_native",     "NT_fixed",
   };
   for (int kind = 0; kind < int(std::size(names)); ++kind)
     EXPECT_STREQ(names[kind], nodeType2String(static_cast<AST_Decl::NodeType>(kind))) << kind;
