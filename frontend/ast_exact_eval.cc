@@ -19,28 +19,28 @@ static const Wide wide_max = UINT64_MAX;
 
 static bool in_wide_range(Wide n) { return n >= wide_min && n <= wide_max; }
 
-// The bits of a 64-bit integer, and the integer some bits are: unsigned or two's complement.
-static uint64_t bits_of(Wide n) { return static_cast<uint64_t>(n); }
-static Wide integer_of(uint64_t bits, bool is_unsigned) {
-  return is_unsigned ? static_cast<Wide>(bits) : static_cast<Wide>(static_cast<int64_t>(bits));
+// Bit operators work on the values as two's complement integers of unbounded width, so that a
+// value keeps its sign and size through them (0x8000000000000000 >> 1 is 2^62, -1 & 0xff is
+// 255); only the range check of each result decides what fits. The one exception is the
+// complement of a value that is not negative in an unsigned target: its 64 bits are
+// complemented, as ~0 is the largest unsigned long long and not -1.
+static Wide complemented(Wide a, bool is_unsigned) {
+  const Wide r = -(a + 1);
+  return is_unsigned && a >= 0 ? r + wide_max + 1 : r;
 }
 
-static bool shifted(AST_Expression::ExprComb c, Wide a, Wide n, bool is_unsigned, Wide *r) {
+static bool shifted(AST_Expression::ExprComb c, Wide a, Wide n, Wide *r) {
   if (n < 0 || n > 63)
     return false;
   const int count = static_cast<int>(n);
-  if (c == AST_Expression::COMB_LEFT)
-    *r = integer_of(bits_of(a) << count, is_unsigned);
-  else if (is_unsigned)
-    *r = integer_of(bits_of(a) >> count, true);
-  else
-    *r = static_cast<int64_t>(bits_of(a)) >> count;
+  // Every operand lies within 65 bits, so a shift by at most 63 stays within the 128.
+  *r = c == AST_Expression::COMB_LEFT ? a * (static_cast<Wide>(1) << count) : a >> count;
   return true;
 }
 
 // a c b in exact arithmetic; false when there is no result (division by zero, an overflow of
 // the 128 bits, a shift count outside 0 to 63).
-static bool combined(AST_Expression::ExprComb c, Wide a, Wide b, bool is_unsigned, Wide *r) {
+static bool combined(AST_Expression::ExprComb c, Wide a, Wide b, Wide *r) {
   switch (c) {
   case AST_Expression::COMB_ADD: return !__builtin_add_overflow(a, b, r);
   case AST_Expression::COMB_MINUS: return !__builtin_sub_overflow(a, b, r);
@@ -55,10 +55,10 @@ static bool combined(AST_Expression::ExprComb c, Wide a, Wide b, bool is_unsigne
       return false;
     *r = a % b;
     return true;
-  case AST_Expression::COMB_OR: *r = integer_of(bits_of(a) | bits_of(b), is_unsigned); return true;
-  case AST_Expression::COMB_XOR: *r = integer_of(bits_of(a) ^ bits_of(b), is_unsigned); return true;
-  case AST_Expression::COMB_AND: *r = integer_of(bits_of(a) & bits_of(b), is_unsigned); return true;
-  default: return shifted(c, a, b, is_unsigned, r);
+  case AST_Expression::COMB_OR: *r = a | b; return true;
+  case AST_Expression::COMB_XOR: *r = a ^ b; return true;
+  case AST_Expression::COMB_AND: *r = a & b; return true;
+  default: return shifted(c, a, b, r);
   }
 }
 
@@ -94,11 +94,11 @@ Value *AST_Expression::eval_integer(bool is_unsigned) {
     break;
   case COMB_BITNEG:
     known = integer_operand(pd_v1, is_unsigned, &a);
-    r = integer_of(~bits_of(a), is_unsigned);
+    r = complemented(a, is_unsigned);
     break;
   default:
     known = integer_operand(pd_v1, is_unsigned, &a) && integer_operand(pd_v2, is_unsigned, &b) &&
-            combined(pd_ec, a, b, is_unsigned, &r);
+            combined(pd_ec, a, b, &r);
     break;
   }
   if (!known || !in_wide_range(r))

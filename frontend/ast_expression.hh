@@ -88,8 +88,9 @@ public:
   virtual AST_ExprValue *eval_internal(EvalKind k);
 
   // Exact evaluation, for the targets whose values the arithmetic in double above cannot give:
-  // integers of 64 bits (an unsigned target reads the results of bit operators as unsigned),
-  // fixed-point values and enumerators. Each sets the values of the nodes it passes, so that a
+  // integers of 64 bits (bit operators act on two's complement values of any width, but for an
+  // unsigned target ~ complements the 64 bits of a value that is not negative), fixed-point
+  // values and enumerators. Each sets the values of the nodes it passes, so that a
   // dump shows them, and gives null when a node has no value of the kind; only integer
   // literals and integer constants are integers here, as enumerators, characters and booleans
   // are not.
