@@ -29,6 +29,10 @@ public:
   AST_FixedValue *truncated(unsigned long scale);
 
   bool equals(AST_FixedValue *b);
+  // The digits before the point, leading zeros not counted.
+  unsigned long integer_digits() {
+    return pd_digits.size() > pd_scale ? pd_digits.size() - pd_scale : 0;
+  }
 
   // Writes the value as a literal: "-12.5d", "0.25d", "3d".
   void dump(std::ostream &o);

@@ -418,16 +418,33 @@ void fe_parameter(AST_Argument::Direction direction, AST_Decl *type, FE_Declarat
   });
 }
 
-// Whether value has a value of the constant's type, for an enumeration one of its enumerators.
-// A value of a fixed-point type loses the digits after the point beyond the type's scale.
+// The characters of a UTF-8 text.
+static unsigned long characters_of(const char *text) {
+  unsigned long n = 0;
+  for (const char *s = text; *s != '\0'; s++)
+    n += (static_cast<unsigned char>(*s) & 0xC0) != 0x80;
+  return n;
+}
+
+// Whether value has a value of the constant's type: for an enumeration one of its enumerators,
+// for a bounded wide string at most as many characters as the bound, for a fixed-point type no
+// more digits before the point than the type has. A value of a fixed-point type loses the
+// digits after the point beyond the type's scale.
 static bool has_value_of(FE_ConstType *type, E *value) {
   E::AST_ExprValue *v = value->coerce(type->et);
   if (v == nullptr)
     return false;
   if (AST_Enum *e = AST_Enum::narrow_from_decl(type->type))
     return v->u.enumval->defined_in() == e;
-  if (AST_Fixed *f = AST_Fixed::narrow_from_decl(type->type))
+  if (AST_WideString *w = AST_WideString::narrow_from_decl(type->type)) {
+    const unsigned long bound = w->max_size()->coerce(E::EXPR_ULONG)->u.ulval;
+    return bound == 0 || characters_of(v->u.strval->get_string()) <= bound;
+  }
+  if (AST_Fixed *f = AST_Fixed::narrow_from_decl(type->type)) {
+    if (v->u.fixval->integer_digits() > f->digits() - f->scale())
+      return false;
     v->u.fixval = v->u.fixval->truncated(f->scale());
+  }
   return true;
 }
 
@@ -609,13 +626,22 @@ AST_Decl *fe_root_type(const char *name) {
   return root == nullptr ? nullptr : root->lookup_by_name_local(&id, false);
 }
 
-AST_Decl *fe_wide_string(E *bound) {
-  if (bound == nullptr || !is_valid_bound(bound))
-    return nullptr;
+static AST_Decl *make_wide_string(E *bound) {
   return idl_global->root()->fe_add_wide_string(gen()->create_wide_string(bound));
 }
 
-AST_Decl *fe_unbounded_wide_string() { return fe_wide_string(gen()->create_expr(0UL)); }
+// A bound written out must be at least 1; 0 stands for none.
+AST_Decl *fe_wide_string(E *bound) {
+  if (bound == nullptr || !is_valid_bound(bound))
+    return nullptr;
+  if (bound->coerce(E::EXPR_ULONG)->u.ulval == 0) {
+    err()->input_error("Wide string bound below 1");
+    return nullptr;
+  }
+  return make_wide_string(bound);
+}
+
+AST_Decl *fe_unbounded_wide_string() { return make_wide_string(gen()->create_expr(0UL)); }
 
 // The value of a bound that is_valid_bound accepted.
 static unsigned long bound_value(E *bound) { return bound->coerce(E::EXPR_ULONG)->u.ulval; }

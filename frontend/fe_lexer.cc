@@ -218,7 +218,11 @@ UTL_String *idl_wide_string_literal(const char *text, size_t n) {
       end = s + 1;
       continue;
     }
-    value += utf8_of(static_cast<unsigned long>(wide_escape(s + 1, &end)));
+    const long code = wide_escape(s + 1, &end);
+    if (code == 0)
+      idl_global->err()->input_error("Wide string literal with a zero character");
+    else
+      value += utf8_of(static_cast<unsigned long>(code));
   }
   return new UTL_String(value.c_str());
 }

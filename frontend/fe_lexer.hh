@@ -57,7 +57,8 @@ UTL_String *idl_string_literal(const char *text, size_t n);
 // character in UTF-8 or an escape, where \u and up to four hexadecimal digits give a code.
 long idl_wide_character(const char *text);
 // A wide string literal's value in UTF-8, its escapes replaced; text starts after L and the
-// quote, n is the length up to the closing quote.
+// quote, n is the length up to the closing quote. An escape of the character zero is reported
+// and left out.
 UTL_String *idl_wide_string_literal(const char *text, size_t n);
 // A fixed-point literal's value; null, after reporting, when it has more than 31 digits.
 AST_FixedValue *idl_fixed_literal(const char *text);
