@@ -716,6 +716,10 @@ E *fe_unary(E::ExprComb comb, E *a) {
 
 E *fe_symbol(UTL_IdList *name) { return gen()->create_expr(name); }
 
+UTL_String *fe_joined_strings(UTL_String *a, UTL_String *b) {
+  return new UTL_String((std::string(a->get_string()) + b->get_string()).c_str());
+}
+
 E *fe_integer_literal(long value) {
   E *e = gen()->create_expr(value);
   e->set_integer_literal(static_cast<uint32_t>(value), false);

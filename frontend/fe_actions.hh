@@ -136,6 +136,8 @@ AST_Expression *fe_symbol(UTL_IdList *name);
 AST_Expression *fe_integer_literal(long value);
 AST_Expression *fe_wide_integer_literal(IDL_IntegerValue *value);
 AST_Expression *fe_fixed_literal(AST_FixedValue *value);
+// The text of a followed by that of b, as adjacent string literals are read.
+UTL_String *fe_joined_strings(UTL_String *a, UTL_String *b);
 // A bound or dimension: evaluated once, then converted to unsigned long.
 AST_Expression *fe_positive_int(AST_Expression *e);
 

@@ -115,6 +115,7 @@ static void yyerror(const char *) { fe_syntax_error_signalled(); }
 %type <bval> opt_readonly
 %type <ofval> opt_op_attribute
 %type <dival> direction
+%type <sval> string_literal wide_string_literal
 %type <slval> opt_context at_least_one_string_literal string_literals
 
 %start start
@@ -386,14 +387,25 @@ primary_expr
 literal
         : INTEGER_LITERAL { $$ = fe_integer_literal($1); }
         | WIDE_INTEGER_LITERAL { $$ = fe_wide_integer_literal($1); }
-        | STRING_LITERAL { $$ = idl_global->gen()->create_expr($1); }
-        | WIDE_STRING_LITERAL { $$ = idl_global->gen()->create_wide_string_expr($1); }
+        | string_literal { $$ = idl_global->gen()->create_expr($1); }
+        | wide_string_literal { $$ = idl_global->gen()->create_wide_string_expr($1); }
         | CHARACTER_LITERAL { $$ = idl_global->gen()->create_expr($1); }
         | WIDE_CHARACTER_LITERAL { $$ = idl_global->gen()->create_expr($1, E::EXPR_WCHAR); }
         | FLOATING_PT_LITERAL { $$ = idl_global->gen()->create_expr($1); }
         | FIXED_PT_LITERAL { $$ = fe_fixed_literal($1); }
         | TRUETOK { $$ = idl_global->gen()->create_expr(1L, E::EXPR_BOOL); }
         | FALSETOK { $$ = idl_global->gen()->create_expr(0L, E::EXPR_BOOL); }
+        ;
+
+/* Adjacent string literals make one string. */
+string_literal
+        : STRING_LITERAL
+        | string_literal STRING_LITERAL { $$ = fe_joined_strings($1, $2); }
+        ;
+
+wide_string_literal
+        : WIDE_STRING_LITERAL
+        | wide_string_literal WIDE_STRING_LITERAL { $$ = fe_joined_strings($1, $2); }
         ;
 
 positive_int_expr : const_expr { $$ = fe_positive_int($1); } ;
