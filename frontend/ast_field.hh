@@ -1,6 +1,8 @@
 // AST_Field: a typed, named member (struct and exception fields); AST_Argument (an operation's
-// parameter with its direction), AST_Attribute (an interface attribute) and AST_UnionBranch (a
-// union member with its label) are fields too.
+// parameter with its direction), AST_Attribute (an interface attribute), AST_UnionBranch (a
+// union member with its label) and AST_StateMember (a value type's state, ast_state_member.hh)
+// are fields too: narrowing to AST_Field takes each of their kinds, so code that wants the
+// fields of a structure alone checks node_type() for NT_field.
 #ifndef FRONTEND_AST_FIELD_HH
 #define FRONTEND_AST_FIELD_HH
 
@@ -21,7 +23,8 @@ public:
   AST_Type *field_type() { return pd_field_type; }
 
   static AST_Field *narrow_from_decl(AST_Decl *d) {
-    return kind_cast<AST_Field>(d, {NT_field, NT_argument, NT_attr, NT_union_branch});
+    return kind_cast<AST_Field>(d,
+                                {NT_field, NT_argument, NT_attr, NT_union_branch, NT_state_member});
   }
 
 protected:

@@ -50,6 +50,8 @@ public:
   AST_Typedef *fe_add_typedef(AST_Typedef *t) override;
   AST_Native *fe_add_native(AST_Native *n) override;
 
+  // A value type (NT_valuetype, ast_value_type.hh) is an AST_Interface too, so both narrowings
+  // take it: code meant for interfaces alone checks node_type() for NT_interface.
   static AST_Interface *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Interface>(d, {NT_interface, NT_valuetype});
   }
@@ -86,6 +88,7 @@ public:
   AST_Interface *full_definition() { return pd_full_definition; }
   void set_full_definition(AST_Interface *i) { pd_full_definition = i; }
 
+  // Takes the forward declarations of value types (NT_valuetype_fwd) too.
   static AST_InterfaceFwd *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_InterfaceFwd>(d, {NT_interface_fwd, NT_valuetype_fwd});
   }

@@ -30,6 +30,8 @@ public:
   UTL_NameList *fe_add_exceptions(UTL_NameList *names) override;
   UTL_StrList *fe_add_context(UTL_StrList *c) override;
 
+  // A value type's factory (NT_factory, ast_factory.hh) is an AST_Operation too, so both
+  // narrowings take it: code meant for operations alone checks node_type() for NT_op.
   static AST_Operation *narrow_from_decl(AST_Decl *d) {
     return kind_cast<AST_Operation>(d, {NT_op, NT_factory});
   }

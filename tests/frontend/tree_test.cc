@@ -10,12 +10,15 @@
 #include "frontend/ast_array.hh"
 #include "frontend/ast_constant.hh"
 #include "frontend/ast_enum.hh"
+#include "frontend/ast_factory.hh"
 #include "frontend/ast_generator.hh"
 #include "frontend/ast_interface.hh"
 #include "frontend/ast_module.hh"
+#include "frontend/ast_state_member.hh"
 #include "frontend/ast_structure.hh"
 #include "frontend/ast_typedef.hh"
 #include "frontend/ast_union.hh"
+#include "frontend/ast_value_type.hh"
 #include "frontend/be_classes.hh"
 #include "frontend/fe_extern.hh"
 #include "frontend/fe_start.hh"
@@ -92,6 +95,29 @@ TEST_F(TreeTest, NodesComeFromTheInstalledFactory) {
   EXPECT_EQ(m, ScopeAsDecl(DeclAsScope(m)));
   EXPECT_EQ(nullptr, DeclAsScope(type(E::EXPR_LONG)));
   EXPECT_EQ(nullptr, ScopeAsDecl(nullptr));
+}
+
+// Each node of a value type is narrowed to its own class and to the class it derives from, as
+// code written for interfaces, operations and fields meets value types, factories and state.
+TEST_F(TreeTest, ValueTypeNodesNarrowToTheClassesTheyDeriveFrom) {
+  AST_ValueType *v = g()->create_value_type(scoped({"V"}), nullptr, 0, nullptr);
+  AST_ValueTypeFwd *fwd = g()->create_value_type_fwd(scoped({"W"}), nullptr);
+  AST_Factory *f = g()->create_factory(scoped({"create"}), nullptr);
+  AST_StateMember *m = g()->create_state_member(true, type(E::EXPR_LONG), scoped({"x"}), nullptr);
+  EXPECT_EQ(v, AST_ValueType::narrow_from_decl(v));
+  EXPECT_EQ(v, AST_Interface::narrow_from_decl(v));
+  EXPECT_EQ(v, AST_Type::narrow_from_decl(v));
+  EXPECT_EQ(fwd, AST_ValueTypeFwd::narrow_from_decl(fwd));
+  EXPECT_EQ(fwd, AST_InterfaceFwd::narrow_from_decl(fwd));
+  EXPECT_EQ(f, AST_Factory::narrow_from_decl(f));
+  EXPECT_EQ(f, AST_Operation::narrow_from_decl(f));
+  EXPECT_EQ(m, AST_StateMember::narrow_from_decl(m));
+  EXPECT_EQ(m, AST_Field::narrow_from_decl(m));
+  EXPECT_EQ(nullptr, AST_ValueType::narrow_from_decl(open_interface("I")));
+  EXPECT_EQ(nullptr, AST_Factory::narrow_from_decl(g()->create_operation(
+                         type(E::EXPR_VOID), AST_Operation::OPFLAG_NONE, scoped({"op"}), nullptr)));
+  EXPECT_EQ(nullptr, AST_StateMember::narrow_from_decl(
+                         g()->create_field(type(E::EXPR_LONG), scoped({"y"}), nullptr)));
 }
 
 TEST_F(TreeTest, LookupsClimbEnclosingScopesBeforeInheritedOnes) {
