@@ -85,8 +85,9 @@ static bool may_use_local_types(AST_Decl *member) {
   return i == nullptr || i->is_local() || i->node_type() == AST_Decl::NT_valuetype;
 }
 
+// The type's answer is kept in its node, so it is asked before the member's scope is looked at.
 void fe_check_local_use(AST_Decl *member, AST_Type *t) {
-  if (t == nullptr || may_use_local_types(member) || !fe_is_local_type(t))
+  if (t == nullptr || !fe_is_local_type(t) || may_use_local_types(member))
     return;
   idl_global->err()->error2(UTL_Error::LOCAL_TYPE_USE, member, t);
 }
