@@ -119,7 +119,8 @@ AST_Expression::AST_Expression(UTL_String *s) : AST_Expression(COMB_NONE, new_va
   pd_ev->u.strval = s;
 }
 
-AST_Expression::AST_Expression(UTL_String *s, ExprType t) : AST_Expression(COMB_NONE, new_value(t)) {
+AST_Expression::AST_Expression(UTL_String *s, ExprType t)
+    : AST_Expression(COMB_NONE, new_value(t)) {
   pd_ev->u.strval = s;
 }
 

@@ -103,7 +103,8 @@ static std::string aligned(const std::string &digits, unsigned long scale, unsig
 
 AST_FixedValue *AST_FixedValue::add(AST_FixedValue *b) {
   const unsigned long scale = std::max(pd_scale, b->pd_scale);
-  std::string x = aligned(pd_digits, pd_scale, scale), y = aligned(b->pd_digits, b->pd_scale, scale);
+  std::string x = aligned(pd_digits, pd_scale, scale);
+  std::string y = aligned(b->pd_digits, b->pd_scale, scale);
   if (pd_negative == b->pd_negative)
     return normal(pd_negative, add_magnitudes(x, y), scale);
   if (compare_magnitudes(x, y) >= 0)

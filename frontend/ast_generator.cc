@@ -139,7 +139,7 @@ AST_ValueBox *AST_Generator::create_value_box(AST_Type *bt, UTL_IdList *n, UTL_S
 }
 
 AST_ValueType *AST_Generator::create_value_type(UTL_IdList *n, AST_Interface **ih, long nih,
-                                      UTL_StrList *p) {
+                                                UTL_StrList *p) {
   return new AST_ValueType(n, ih, nih, p);
 }
 
@@ -148,13 +148,17 @@ AST_ValueTypeFwd *AST_Generator::create_value_type_fwd(UTL_IdList *n, UTL_StrLis
 }
 
 AST_StateMember *AST_Generator::create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
-                                          UTL_StrList *p) {
+                                                    UTL_StrList *p) {
   return new AST_StateMember(is_public, ft, n, p);
 }
 
-AST_Factory *AST_Generator::create_factory(UTL_IdList *n, UTL_StrList *p) { return new AST_Factory(n, p); }
+AST_Factory *AST_Generator::create_factory(UTL_IdList *n, UTL_StrList *p) {
+  return new AST_Factory(n, p);
+}
 
-AST_Native *AST_Generator::create_native(UTL_IdList *n, UTL_StrList *p) { return new AST_Native(n, p); }
+AST_Native *AST_Generator::create_native(UTL_IdList *n, UTL_StrList *p) {
+  return new AST_Native(n, p);
+}
 
 AST_Fixed *AST_Generator::create_fixed(unsigned long digits, unsigned long scale) {
   return new AST_Fixed(digits, scale);

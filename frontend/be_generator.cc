@@ -124,7 +124,7 @@ AST_ValueBox *be_generator::create_value_box(AST_Type *bt, UTL_IdList *n, UTL_St
 }
 
 AST_ValueType *be_generator::create_value_type(UTL_IdList *n, AST_Interface **ih, long nih,
-                                      UTL_StrList *p) {
+                                               UTL_StrList *p) {
   return new be_value_type(n, ih, nih, p);
 }
 
@@ -133,13 +133,17 @@ AST_ValueTypeFwd *be_generator::create_value_type_fwd(UTL_IdList *n, UTL_StrList
 }
 
 AST_StateMember *be_generator::create_state_member(bool is_public, AST_Type *ft, UTL_IdList *n,
-                                          UTL_StrList *p) {
+                                                   UTL_StrList *p) {
   return new be_state_member(is_public, ft, n, p);
 }
 
-AST_Factory *be_generator::create_factory(UTL_IdList *n, UTL_StrList *p) { return new be_factory(n, p); }
+AST_Factory *be_generator::create_factory(UTL_IdList *n, UTL_StrList *p) {
+  return new be_factory(n, p);
+}
 
-AST_Native *be_generator::create_native(UTL_IdList *n, UTL_StrList *p) { return new be_native(n, p); }
+AST_Native *be_generator::create_native(UTL_IdList *n, UTL_StrList *p) {
+  return new be_native(n, p);
+}
 
 AST_Fixed *be_generator::create_fixed(unsigned long digits, unsigned long scale) {
   return new be_fixed(digits, scale);

@@ -64,10 +64,12 @@ static long resolve_list(UTL_IdList *derived, UTL_NameList *names, AST_Interface
 }
 
 void FE_ValueHeader::inherit(FE_ValueBases *bases) {
+  UTL_NameList *names = bases == nullptr ? nullptr : bases->names;
   pd_n_inherits =
-      resolve_list(pd_value_name, bases == nullptr ? nullptr : bases->names, pd_inherits, [this](UTL_IdList *name, long found) {
+      resolve_list(pd_value_name, names, pd_inherits, [this](UTL_IdList *name, long found) {
         AST_Interface *base = resolve(name, AST_Decl::NT_valuetype);
-        if (base == nullptr || may_inherit(pd_keyword, AST_ValueType::narrow_from_decl(base), found))
+        AST_ValueType *value = AST_ValueType::narrow_from_decl(base);
+        if (base == nullptr || may_inherit(pd_keyword, value, found))
           return base;
         err()->inheritance_kind_error(pd_value_name, base);
         return static_cast<AST_Interface *>(nullptr);
